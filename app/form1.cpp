@@ -1,0 +1,36 @@
+// The builder's run: names, window, the five texts, in the order fixed for it.
+#include "app/form1.h"
+
+#include "app/nomi_file.h"
+#include "documents/documenti.h"
+#include "source_text/testi_sorgente.h"
+
+namespace scenario {
+
+FineCorsa Form1::Form_Load() {
+    nome_percorso = "Vordano_Seli";
+    numero_treno = "4936";
+    finestra_.mostra();
+    finestra_.ridisegna();
+
+    dati_linea();
+    dati_treno();
+    dati_note();
+    dati_rallentamenti();
+    dati_scheda();
+
+    finestra_.distruggi();
+    return FineCorsa::completata;
+}
+
+void Form1::scrivi_righe(std::span<const std::string_view> righe, const std::string& nome) {
+    scrivi_testo(riempi_righe(righe), nome, archivio_);
+}
+
+void Form1::dati_linea() { scrivi_righe(righe_linea(), nome_testo_linea(*this)); }
+void Form1::dati_treno() { scrivi_righe(righe_treno(), nome_testo_treno(*this)); }
+void Form1::dati_note() { scrivi_righe(righe_note(), nome_note(*this)); }
+void Form1::dati_rallentamenti() { scrivi_righe(righe_rallentamenti(), nome_rallentamenti(*this)); }
+void Form1::dati_scheda() { scrivi_righe(righe_scheda(), nome_scheda(*this)); }
+
+}  // namespace scenario

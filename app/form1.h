@@ -1,0 +1,46 @@
+// The run record and window object of the builder: it owns the route name,
+// the train number and the whole compiler state for one run, and Form_Load
+// performs that run in its fixed order.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "app/righe.h"
+#include "compiler/archivio.h"
+#include "compiler/stato.h"
+#include "platform/finestra.h"
+
+namespace scenario {
+
+// How one run of the builder ended.
+enum class FineCorsa {
+    completata,         // every file written, no fault recorded
+    guasto_registrato,  // files written as the compiler writes them, a fault recorded
+    errore_fatale,      // `errore` stopped the run before the compiled files
+};
+
+class Form1 : public Stato {
+public:
+    Form1(Finestra& finestra, Archivio& archivio) : finestra_(finestra), archivio_(archivio) {}
+
+    // The whole run. A file that cannot be written throws std::system_error
+    // out of here: files completed before it stay, no later step runs.
+    FineCorsa Form_Load();
+
+    void dati_linea();
+    void dati_treno();
+    void dati_note();
+    void dati_rallentamenti();
+    void dati_scheda();
+
+private:
+    void scrivi_righe(std::span<const std::string_view> righe, const std::string& nome);
+
+    Finestra& finestra_;
+    Archivio& archivio_;
+};
+
+}  // namespace scenario
