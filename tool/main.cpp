@@ -21,6 +21,15 @@ void aggiungi_sources(CLI::App& app, std::filesystem::path& cartella) {
     sub->callback([&cartella] { scenario::scrivi_sorgenti(cartella); });
 }
 
+// CLI11 would only say that a subcommand is required; name the unknown word.
+bool comando_sconosciuto(const CLI::App& app, int argc, char** argv) {
+    if (argc < 2 || argv[1][0] == '-') return false;
+    for (const CLI::App* sub : app.get_subcommands({})) 
+        if (sub->check_name(argv[1])) return false;
+    std::cerr << "scenario: unknown command '" << argv[1] << "'\nRun with --help for the list of commands.\n";
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -28,6 +37,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     std::filesystem::path cartella_sources = ".";
     aggiungi_sources(app, cartella_sources);
+    if (comando_sconosciuto(app, argc, argv)) return scenario::uscita::uso_errato;
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -1,0 +1,28 @@
+// Runs a program the way a person would, for end-to-end tests.
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace scenario::test {
+
+// Runs `comando` through the shell; standard error goes to `errori`.
+// Returns the exit status.
+inline int esegui(const std::string& comando, const std::filesystem::path& errori) {
+    const std::string riga = comando + " 2> \"" + errori.string() + "\"";
+    const int stato = std::system(riga.c_str());
+#ifdef _WIN32
+    return stato;
+#else
+    return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+#endif
+}
+
+inline std::string tra_virgolette(const std::filesystem::path& p) { return "\"" + p.string() + "\""; }
+
+}  // namespace scenario::test

@@ -1,0 +1,84 @@
+// `scenario sources`: the built-in texts where the user wants them.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/form1.h"
+#include "platform/archivio_disco.h"
+#include "tests/app/archivio_temporaneo.h"
+#include "tests/app/esegui.h"
+
+namespace scenario {
+namespace {
+
+namespace fs = std::filesystem;
+using test::CartellaTemporanea;
+using test::esegui;
+using test::leggi_file;
+using test::nomi_in;
+using test::tra_virgolette;
+
+const std::string scenario_exe = tra_virgolette(SCENARIO_EXE);
+
+class Muta final : public Finestra {
+    void mostra() override {}
+    void ridisegna() override {}
+    void distruggi() override {}
+};
+
+// What the builder itself writes as source texts.
+std::map<std::string, std::string> testi_del_costruttore() {
+    CartellaTemporanea c;
+    Muta finestra;
+    ArchivioDisco archivio(c.percorso());
+    Form1 form(finestra, archivio);
+    form.nome_percorso = "Vordano_Seli";
+    form.numero_treno = "4936";
+    form.dati_linea();
+    form.dati_treno();
+    std::map<std::string, std::string> testi;
+    for (const auto& nome : nomi_in(c.percorso())) testi[nome] = leggi_file(c / nome);
+    return testi;
+}
+
+TEST(ScenarioSources, WritesExactlyTheBuildersTwoSourceTextsIntoDir) {
+    CartellaTemporanea c;
+    ASSERT_EQ(esegui(scenario_exe + " sources " + tra_virgolette(c.percorso()), c / "../err.txt"), 0);
+    const auto attesi = testi_del_costruttore();
+    ASSERT_EQ(nomi_in(c.percorso()),
+              (std::vector<std::string>{"Vordano_Seli_4936-.txt", "Vordano_Seli_linea.txt"}));
+    for (const auto& [nome, dati] : attesi) EXPECT_EQ(leggi_file(c / nome), dati) << nome;
+}
+
+TEST(ScenarioSources, DefaultsToTheCurrentFolder) {
+    CartellaTemporanea c;
+    ASSERT_EQ(esegui("cd " + tra_virgolette(c.percorso()) + " && " + scenario_exe + " sources", c / "../err.txt"), 0);
+    EXPECT_EQ(nomi_in(c.percorso()).size(), 2u);
+}
+
+struct CasoUso {
+    std::string argomenti;
+    int stato;
+    std::string nel_testo;  // expected in stdout+stderr
+};
+
+class ScenarioRigaDiComando : public ::testing::TestWithParam<CasoUso> {};
+
+TEST_P(ScenarioRigaDiComando, AnswersWithStatusAndText) {
+    CartellaTemporanea c;
+    const auto& caso = GetParam();
+    const int stato = esegui(scenario_exe + " " + caso.argomenti + " > " + tra_virgolette(c / "out.txt"), c / "err.txt");
+    EXPECT_EQ(stato, caso.stato);
+    const std::string testo = leggi_file(c / "out.txt") + leggi_file(c / "err.txt");
+    EXPECT_NE(testo.find(caso.nel_testo), std::string::npos) << testo;
+}
+
+INSTANTIATE_TEST_SUITE_P(Uso, ScenarioRigaDiComando,
+                         ::testing::Values(CasoUso{"--help", 0, "sources"},
+                                           CasoUso{"sources --help", 0, "byte-identical"},
+                                           CasoUso{"", 2, "subcommand"},
+                                           CasoUso{"bogus", 2, "bogus"},
+                                           CasoUso{"sources /no/such/folder", 2, "/no/such/folder"}));
+
+}  // namespace
+}  // namespace scenario
