@@ -1,0 +1,88 @@
+// Writes the compiled files field by field, little-endian, in the order of
+// their records; the static_asserts tie the record sizes to the field types.
+#include "compiler/codifica.h"
+
+#include <algorithm>
+
+#include "compiler/scrittura_binaria.h"
+
+namespace scenario {
+namespace {
+
+static_assert(sizeof(Cella::tipo) + sizeof(Cella::valore) + sizeof(Cella::valore2) + sizeof(Cella::valore3) +
+                      sizeof(Cella::valore4) + sizeof(Cella::tempo) + sizeof(Cella::ripetitore) +
+                      sizeof(Cella::montagna) + sizeof(Cella::velocita_cella) + sizeof(Cella::pendenza_cella) +
+                      sizeof(Cella::aderenza_cella) ==
+                  byte_record_cella,
+              "a cell record is 15 bytes");
+
+static_assert(sizeof(Voce::byte0) + sizeof(Voce::numero1) + sizeof(Voce::numero2) + sizeof(Voce::numero3) +
+                      sizeof(Voce::byte1) + sizeof(std::uint16_t) + 5 * sizeof(Voce::breve1) +
+                      4 * sizeof(Voce::byte2) + sizeof(Voce::numero4) ==
+                  byte_fissi_voce,
+              "a general record is 34 bytes before its text");
+
+static_assert(sizeof(Elemento::intero) == 2 && sizeof(Elemento::doppio) == 8 && sizeof(Elemento::Tag) == 2,
+              "geometry values are an i16 or a double behind a u16 tag");
+
+void codifica_cella(std::string& out, const Cella& c) {
+    put_u8(out, c.tipo);
+    put_i16le(out, c.valore);
+    put_i16le(out, c.valore2);
+    put_i16le(out, c.valore3);
+    put_i16le(out, c.valore4);
+    put_u8(out, c.tempo);
+    put_u8(out, c.ripetitore);
+    put_u8(out, c.montagna);
+    put_u8(out, c.velocita_cella);
+    put_u8(out, c.pendenza_cella);
+    put_u8(out, c.aderenza_cella);
+}
+
+void codifica_voce(std::string& out, const Voce& v) {
+    put_u8(out, v.byte0);
+    put_i32le(out, v.numero1);
+    put_i32le(out, v.numero2);
+    put_i32le(out, v.numero3);
+    put_u8(out, v.byte1);
+    const std::size_t lunghezza = v.stringa.size() < massimo_testo ? v.stringa.size() : massimo_testo;
+    put_u16le(out, static_cast<std::uint16_t>(lunghezza));
+    out.append(v.stringa, 0, lunghezza);
+    for (std::int16_t breve : {v.breve1, v.breve2, v.breve3, v.breve4, v.breve5}) put_i16le(out, breve);
+    for (std::uint8_t b : {v.byte2, v.byte3, v.byte4, v.byte5}) put_u8(out, b);
+    put_i32le(out, v.numero4);
+}
+
+void codifica_elemento(std::string& out, const Elemento& e) {
+    put_u16le(out, static_cast<std::uint16_t>(e.tag));
+    if (e.tag == Elemento::Tag::intero) put_i16le(out, e.intero);
+    else if (e.tag == Elemento::Tag::doppio) put_f64le(out, e.doppio);
+}
+
+}  // namespace
+
+std::string codifica_celle(const Stato& s) {
+    std::string out;
+    if (s.numero_celle < 0) return out;
+    const std::size_t quante = std::min(static_cast<std::size_t>(s.numero_celle) + 1, s.celle.size());
+    out.reserve(quante * byte_record_cella);
+    for (std::size_t i = 0; i < quante; ++i) codifica_cella(out, s.celle[i]);
+    return out;
+}
+
+std::string codifica_voci(const Stato& s) {
+    std::string out;
+    for (const Voce& v : s.voci) codifica_voce(out, v);
+    return out;
+}
+
+// tracciato already holds its elements in file order (coordinate 0 of every
+// metre, then coordinate 1), so the file is the vector from front to back.
+std::string codifica_tracciato(const Stato& s) {
+    std::string out;
+    out.reserve(s.tracciato.size() * 10);
+    for (const Elemento& e : s.tracciato) codifica_elemento(out, e);
+    return out;
+}
+
+}  // namespace scenario

@@ -1,0 +1,28 @@
+// The byte layouts of the three compiled files: the cell file (.dat), the
+// scenario table (.sim) and the line geometry (_linea.dat).
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "compiler/stato.h"
+
+namespace scenario {
+
+inline constexpr std::size_t byte_record_cella = 15;  // one cell of the .dat file
+inline constexpr std::size_t byte_fissi_voce = 34;    // one .sim record without its text
+inline constexpr std::size_t massimo_testo = 65535;   // a text's length is an unsigned 16-bit field
+
+// Cells 0 .. numero_celle, 15 bytes each, nothing before or after.
+std::string codifica_celle(const Stato& s);
+
+// The 87 general records, 34 bytes plus the text's length each. A text longer
+// than 65535 bytes cannot be described by its length field: only its first
+// 65535 bytes are written, so the file stays readable record by record.
+std::string codifica_voci(const Stato& s);
+
+// Every element of tracciato, metre index fastest: a u16 tag, then an i16
+// for tag 2, a double for tag 5, nothing for tag 0.
+std::string codifica_tracciato(const Stato& s);
+
+}  // namespace scenario

@@ -1,0 +1,30 @@
+// The fault numbers of the compiler and the words that explain them to a
+// person: the report of a recorded fault and the text of a fatal one.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace scenario {
+
+struct Guasto {
+    int codice;
+    bool ha_posizione;             // posizione_errore holds the metre concerned
+    std::string_view significato;  // plain Italian, ASCII only (accents as apostrophes)
+};
+
+// Every fault number the compiler records, in ascending order.
+std::span<const Guasto> tabella_guasti();
+
+// The row of a fault number, or nullptr for a number the compiler never records.
+const Guasto* trova_guasto(int codice);
+
+// " Errore n. 16 al metro 850: segnale su una cella gia' occupata". The metre
+// appears only for faults that have one; an unknown number gets no words.
+std::string rapporto_guasto(int codice, int posizione);
+
+// The fatal message: " Errore n. " immediately followed by `a`.
+std::string testo_errore(std::string_view a);
+
+}  // namespace scenario

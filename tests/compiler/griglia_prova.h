@@ -1,0 +1,42 @@
+// Small hand-built states for the compiler tests: an empty grid as the line
+// reader leaves it, and quick ways to put objects on it.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "compiler/stato.h"
+
+namespace scenario::prova {
+
+inline Stato griglia(std::int32_t numero_celle) {
+    Stato s;
+    s.numero_celle = numero_celle;
+    s.celle.assign(static_cast<std::size_t>(numero_celle) + 1, Cella{});
+    s.griglia_creata = true;
+    return s;
+}
+
+inline Cella& cella(Stato& s, std::int64_t c) { return s.celle.at(static_cast<std::size_t>(c)); }
+
+inline void metti(Stato& s, std::int64_t c, std::uint8_t tipo, std::int16_t valore = 0) {
+    cella(s, c).tipo = tipo;
+    cella(s, c).valore = valore;
+}
+
+// The types of every cell, to compare a whole grid at once.
+inline std::vector<int> tipi(const Stato& s) {
+    std::vector<int> t;
+    for (const Cella& c : s.celle) t.push_back(c.tipo);
+    return t;
+}
+
+// Indices of the cells of one type.
+inline std::vector<std::int64_t> celle_di_tipo(const Stato& s, std::uint8_t tipo) {
+    std::vector<std::int64_t> v;
+    for (std::size_t i = 0; i < s.celle.size(); ++i)
+        if (s.celle[i].tipo == tipo) v.push_back(static_cast<std::int64_t>(i));
+    return v;
+}
+
+}  // namespace scenario::prova

@@ -1,0 +1,48 @@
+// The fault table and the two visible texts built from it.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "compiler/guasti.h"
+
+namespace scenario {
+namespace {
+
+TEST(Guasti, OgniNumeroRegistratoHaLeSueParole) {
+    std::set<int> numeri;
+    for (const Guasto& g : tabella_guasti()) {
+        numeri.insert(g.codice);
+        EXPECT_FALSE(g.significato.empty()) << g.codice;
+        for (char c : g.significato) EXPECT_TRUE(c >= 0x20 && c < 0x7F) << g.codice;
+        EXPECT_EQ(trova_guasto(g.codice), &g);
+    }
+    std::set<int> attesi{101, 102, 103};
+    for (int n = 1; n <= 25; ++n)
+        if (n != 14 && n != 23) attesi.insert(n);
+    EXPECT_EQ(numeri, attesi);
+    EXPECT_EQ(trova_guasto(14), nullptr);
+    EXPECT_EQ(trova_guasto(1250), nullptr);
+}
+
+TEST(Guasti, Rapporto) {
+    struct Caso {
+        int codice;
+        int posizione;
+        std::string atteso;
+    };
+    const Caso casi[] = {
+        {16, 850, " Errore n. 16 al metro 850: segnale su una cella gia' occupata"},
+        {15, -100, " Errore n. 15 al metro -100: oggetto oltre la fine della linea"},
+        {25, 777, " Errore n. 25: errore di lettura dei testi sorgente"},  // no metre for a reading fault
+        {14, 850, " Errore n. 14"},
+    };
+    for (const auto& c : casi) EXPECT_EQ(rapporto_guasto(c.codice, c.posizione), c.atteso);
+}
+
+TEST(Guasti, TestoErrore) {
+    EXPECT_EQ(testo_errore("1250"), " Errore n. 1250");
+    EXPECT_EQ(testo_errore(""), " Errore n. ");
+}
+
+}  // namespace
+}  // namespace scenario
