@@ -1,0 +1,113 @@
+// The plan geometry of the line, one point per metre: straight runs repeat
+// the last step, arcs turn it by the curve's curvature. Doubles throughout,
+// each operation rounded on its own, so the bytes come out the same everywhere.
+#include <algorithm>
+#include <optional>
+
+#include "compiler/lettore_linea.h"
+
+namespace scenario {
+namespace {
+
+constexpr std::int64_t limite_geometria = 1000000;
+
+std::size_t indice(const Stato& s, std::int64_t m, int k) {
+    return static_cast<std::size_t>(k) * (static_cast<std::size_t>(s.lunghezza_estesa) + 1) +
+           static_cast<std::size_t>(m);
+}
+
+double coordinata(const Stato& s, std::int64_t m, int k) {
+    const Elemento& e = s.tracciato[indice(s, m, k)];
+    switch (e.tag) {
+        case Elemento::Tag::intero: return e.intero;
+        case Elemento::Tag::doppio: return e.doppio;
+        case Elemento::Tag::vuoto: break;
+    }
+    return 0.0;
+}
+
+void poni(Stato& s, std::int64_t m, int k, double valore) {
+    Elemento& e = s.tracciato[indice(s, m, k)];
+    e.tag = Elemento::Tag::doppio;
+    e.doppio = valore;
+}
+
+void poni_intero(Stato& s, std::int64_t m, int k, std::int16_t valore) {
+    Elemento& e = s.tracciato[indice(s, m, k)];
+    e.tag = Elemento::Tag::intero;
+    e.intero = valore;
+}
+
+// Never past the table's last metre, whatever a record asks for.
+std::int64_t entro_tracciato(const Stato& s, std::int64_t fino) {
+    return std::min<std::int64_t>(fino, s.lunghezza_estesa);
+}
+
+// The first class digit present gives the curvature; an "s" turns it the other way.
+std::optional<double> curvatura(std::string_view chiave) {
+    static constexpr double per_classe[] = {0.0001, 0.0002, 0.0004, 0.001, 0.002, 0.003};
+    for (int classe = 0; classe < 6; ++classe) {
+        if (chiave.find(static_cast<char>('1' + classe)) != std::string_view::npos) {
+            const double k = per_classe[classe];
+            return contiene_ic(chiave, "s") ? -k : k;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void punti_iniziali(Stato& s) {
+    if (s.tracciato.empty()) return;
+    poni_intero(s, 0, 0, 0);
+    poni_intero(s, 0, 1, 0);
+    poni_intero(s, 1, 0, 0);
+    poni_intero(s, 1, 1, 1);
+}
+
+bool rettilineo(LetturaLinea& l, std::int64_t fino, bool con_limite) {
+    Stato& s = l.s;
+    std::int64_t& m = l.cursore_tracciato;
+    for (fino = entro_tracciato(s, fino); m <= fino;) {
+        const double x = coordinata(s, m - 1, 0);
+        const double y = coordinata(s, m - 1, 1);
+        poni(s, m, 0, x + (x - coordinata(s, m - 2, 0)));
+        poni(s, m, 1, y + (y - coordinata(s, m - 2, 1)));
+        ++m;
+        if (con_limite && m > limite_geometria) return false;
+    }
+    return true;
+}
+
+bool arco(LetturaLinea& l, std::int64_t fino, double k) {
+    Stato& s = l.s;
+    std::int64_t& m = l.cursore_tracciato;
+    for (fino = entro_tracciato(s, fino); m <= fino;) {
+        const double x = coordinata(s, m - 1, 0);
+        const double y = coordinata(s, m - 1, 1);
+        const double d0 = x - coordinata(s, m - 2, 0);
+        const double d1 = y - coordinata(s, m - 2, 1);
+        poni(s, m, 0, (x + d0) + (k * d1));
+        poni(s, m, 1, (y + d1) - (k * d0));
+        ++m;
+        if (m > limite_geometria) return false;
+    }
+    return true;
+}
+
+// A curve from metre s0 over lung metres: straight up to s0, then the arc.
+Passo record_curva(LetturaLinea& l, std::string_view chiave) {
+    std::int32_t s0 = 0;
+    std::int32_t lung = 0;
+    if (!leggi(l.campi, s0, lung)) return l.guasto_lettura();
+    if (fuori_griglia(l.s, s0, 100)) return l.oltre_griglia(s0);
+    const std::int64_t fine = std::int64_t{s0} + lung;
+    if (fine > l.s.lunghezza_estesa) return l.oltre_griglia(s0);
+    const auto k = curvatura(chiave);
+    if (!k) return l.ferma(103);
+    if (l.s.tracciato.empty()) return Passo::avanti;
+    if (!rettilineo(l, s0, true) || !arco(l, fine, *k)) return l.ferma(103);
+    return Passo::avanti;
+}
+
+}  // namespace scenario

@@ -1,0 +1,103 @@
+// The line text reader: finds the general section, then reads the main
+// section record by record and finishes with the gradient and geometry tails.
+#include "compiler/lettore_linea.h"
+
+#include <optional>
+
+#include "compiler/lettori.h"
+#include "compiler/nomi_file.h"
+#include "compiler/posa.h"
+
+namespace scenario {
+
+Passo LetturaLinea::ferma(std::int32_t codice) {
+    a.elimina(nome_testo_linea(s));
+    s.codice_errore = codice;
+    return Passo::stop;
+}
+
+Passo LetturaLinea::ferma(std::int32_t codice, std::int32_t posizione) {
+    s.posizione_errore = posizione;
+    return ferma(codice);
+}
+
+Passo LetturaLinea::guasto_lettura() {
+    a.elimina(nome_testo_treno(s));
+    return ferma(25);
+}
+
+Passo LetturaLinea::oltre_griglia(std::int32_t p) {
+    s.codice_errore = 15;
+    s.posizione_errore = p;
+    return Passo::fine_sezione;
+}
+
+namespace {
+
+// Every test that matches the keyword runs, in this order, each reading its own values.
+Passo chiave_principale(LetturaLinea& l, std::string_view c) {
+    Passo p = Passo::avanti;
+    const auto prossimo = [&p](bool corrisponde) { return p == Passo::avanti && corrisponde; };
+    if (prossimo(contiene_ic(c, "pendenza"))) p = record_pendenza(l);
+    if (prossimo(l.s.scrivi_tracciato != 0 && contiene_ic(c, "curva"))) p = record_curva(l, c);
+    if (prossimo(contiene_ic(c, "montagna"))) p = record_montagna(l);
+    if (prossimo(contiene_ic(c, "indicatori_v"))) p = record_indicatore(l);
+    if (prossimo(contiene_ic(c, "indicat") && contiene_ic(c, "cartello"))) p = record_cartello(l);
+    return p;
+}
+
+Passo sezione_principale(LetturaLinea& l) {
+    while (const auto chiave = prossima_chiave(l.campi, 2)) {
+        const Passo p = chiave_principale(l, *chiave);
+        if (p != Passo::avanti) return p;
+    }
+    return Passo::avanti;
+}
+
+void tra_le_sezioni(LetturaLinea& l) {
+    progressive_ordina(l.s);
+    l.s.numero_montagne = 0;
+    punti_iniziali(l.s);
+}
+
+// The text is consumed; the grid gets its last gradients and the plan runs
+// straight on to two metres before its end.
+void coda_linea(LetturaLinea& l) {
+    l.a.elimina(nome_testo_linea(l.s));
+    if (!l.s.griglia_creata) return;
+    coda_pendenze(l);
+    if (!l.s.tracciato.empty()) rettilineo(l, std::int64_t{l.s.lunghezza_estesa} - 2, false);
+}
+
+// Up to the start of the general section; false when the reader stops there.
+bool apri_generale(LetturaLinea& l) {
+    switch (cerca_generale(l.campi)) {
+        case Intestazione::testo_vuoto: l.guasto_lettura(); return false;
+        case Intestazione::assente: l.ferma(102); return false;
+        case Intestazione::trovata: return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> leggi_testo_linea(Stato& s, Archivio& a) {
+    const std::string nome = nome_testo_linea(s);
+    if (!a.esiste(nome)) {
+        s.codice_errore = 101;
+        return std::nullopt;
+    }
+    const std::optional<std::string> testo = a.leggi(nome);
+    LetturaLinea l{s, a, LettoreCampi(testo ? std::string_view(*testo) : std::string_view())};
+    if (!testo) {
+        l.guasto_lettura();
+        return std::nullopt;
+    }
+    if (!apri_generale(l) || sezione_generale(l) == Passo::stop) return std::nullopt;
+    tra_le_sezioni(l);
+    if (sezione_principale(l) == Passo::stop) return std::nullopt;
+    coda_linea(l);
+    return l.prossima_tabella;
+}
+
+}  // namespace scenario
