@@ -1,13 +1,139 @@
-// Placeholder until the scenario data lands.
+// The line source text of the built-in scenario, Vordano - Seli: every line a
+// fixed literal, read back by the line reader and deleted after the compile.
 #include "source_text/testi_sorgente.h"
 
 #include <array>
 
 namespace scenario {
+namespace {
 
-std::span<const std::string_view> righe_linea() {
-    static constexpr std::array<std::string_view, 1> righe{"[fine]"};
-    return righe;
-}
+// Positions and lengths are metres from the departure end, all multiples of 50
+// (one track cell); speed boards sit on cells that no signal, stop point or
+// slowdown of the train text uses.
+constexpr std::array<std::string_view, 112> righe{
+    // Length, kilometric reference (km 87.750 at the departure end, falling),
+    // scenery and the stretch with cab signal repetition.
+    "[generale]",
+    "lunghezza percorso,    92000",
+    "progressiva chilometrica uno,    0,    87750,    1",
+    "progressiva chilometrica due,    0,    0,    0",
+    "progressiva chilometrica tre,    0,    0,    0",
+    "sfondo uno,    0",
+    "sfondo due,    1",
+    "sfondo tre,    4000",
+    "ripetizione segnali 4 codici,    60100,    90000",
+    // Curves: side (s left, d right) and class, first metre, length.
+    "[curve]",
+    "curvas4,  550,  100",
+    "curvad3,  1200,  300",
+    "curvad3,  1750,  300",
+    "curvad3,  2300,  300",
+    "curvas3,  3100,  300",
+    "curvas3,  3900,  300",
+    "curvad3,  4250,  300",
+    "curvad3,  4700,  300",
+    "curvad3,  5200,  300",
+    "curvas3,  6300,  300",
+    "curvas4,  6850,  300",
+    "curvas3,  7700,  1200",
+    "curvad4,  9100,  300",
+    "curvad4,  9600,  300",
+    "curvas4,  10400,  300",
+    "curvad3,  11900,  300",
+    "curvas3,  13100,  250",
+    "curvas4,  14200,  300",
+    "curvad5,  15000,  200",
+    "curvas4,  15700,  300",
+    "curvad3,  16800,  300",
+    "curvas3,  18700,  300",
+    "curvad4,  19600,  300",
+    "curvas3,  22900,  300",
+    "curvas2,  31200,  800",
+    "curvad2,  39500,  900",
+    "curvas3,  41600,  300",
+    "curvad3,  44400,  300",
+    "curvas3,  46200,  300",
+    "curvad2,  50100,  700",
+    "curvad3,  52200,  300",
+    "curvas3,  54900,  300",
+    "curvad2,  57600,  600",
+    "curvad3,  59400,  300",
+    "curvas3,  63000,  300",
+    "curvad3,  66300,  300",
+    "curvas2,  68200,  500",
+    "curvad4,  70100,  300",
+    "curvas3,  72000,  300",
+    "curvad4,  73900,  300",
+    "curvas3,  76000,  300",
+    "curvad3,  77900,  300",
+    "curvas4,  78800,  300",
+    "curvad4,  79700,  300",
+    "curvas4,  80500,  300",
+    "curvad3,  81600,  300",
+    "curvad2,  82900,  400",
+    "curvas4,  84000,  300",
+    "curvad5,  85200,  200",
+    "curvad3,  86000,  300",
+    "curvad6,  86900,  100",
+    "curvas6,  87000,  100",
+    // Gradients in per mille from the given metre on, climbing positive.
+    "[pendenze]",
+    "pendenza,  0,   0",
+    "pendenza,  1150,   3",
+    "pendenza,  2600,   8",
+    "pendenza,  4200,   9",
+    "pendenza,  6000,   9",
+    "pendenza,  8300,   7",
+    "pendenza,  10100,   4",
+    "pendenza,  12000,   9",
+    "pendenza,  14600,   15",
+    "pendenza,  17000,   -6",
+    "pendenza,  19800,   -13",
+    "pendenza,  22800,   -15",
+    "pendenza,  26400,   -9",
+    "pendenza,  30100,   7",
+    "pendenza,  33800,   9",
+    "pendenza,  37600,   0",
+    "pendenza,  39300,   -9",
+    "pendenza,  45200,   -8",
+    "pendenza,  52700,   5",
+    "pendenza,  60000,   -4",
+    "pendenza,  69400,   6",
+    "pendenza,  78250,   0",
+    // Mountain sides: start, end, type (11 and 12 add markers).
+    "[montagne]",
+    "montagna,   1000,  1500,  12",
+    "montagna,   34600,  35300,  1",
+    "montagna,   42400,  43400,  12",
+    "montagna,   77600,  81600,  2",
+    "montagna,   84400,  86650,  11",
+    // Speed boards: left-hand board, then the right-hand one where the double
+    // track has it; empty fields are boards that do not exist.
+    "[cartelli]",
+    "indicatori_vmax,  500,  75,  80,  80,  0,  ,  ,  ,  0",
+    "indicatori_vmax,  5700,  95,  105,  105,  0,  ,  ,  ,  0",
+    "indicatori_vmax,  8800,  85,  95,  95,  0,  ,  ,  ,  0",
+    "indicatori_vmax,  10450,  80,  90,  90,  0,  ,  ,  ,  0",
+    "indicatori_vmax,  13300,  75,  80,  85,  0,  ,  ,  ,  0",
+    "indicatori_vmax,  15150,  70,  75,  75,  0,  ,  ,  ,  0",
+    "indicatori_vmax,  23300,  80,  85,  90,  0,  ,  ,  ,  0",
+    "indicatori_vmax,  25850,  90,  95,  95,  0,  ,  ,  ,  0",
+    "indicatori_vmax,  32300,  85,  90,  95,  0,  ,  ,  ,  0",
+    "indicatori_vmax,  43850,  95,  100,  100,  0,  ,  ,  ,  0",
+    "indicatori_vmax,  52800,  95,  105,  105,  0,  ,  ,  ,  0",
+    "indicatori_vmax,  57400,  95,  105,  105,  0,  ,  ,  ,  0",
+    "indicatori_vmax,  60600,  75,  80,  85,  0,  ,  ,  ,  0",
+    "indicatori_vmax,  62750,  95,  105,  105,  0,  95,  105,  105,  0",
+    "indicatori_vmax,  63900,  90,  100,  100,  0,  90,  100,  100,  0",
+    "indicatori_vmax,  67550,  95,  105,  105,  0,  95,  105,  105,  0",
+    "indicatori_vmax,  78100,  80,  105,  105,  0,  80,  105,  105,  0",
+    "indicatori_vmax,  83750,  50,  50,  50,  0,  50,  50,  50,  0",
+    "[indicazioni]",
+    "[fine]",
+};
+
+}  // namespace
+
+std::span<const std::string_view> righe_linea() { return righe; }
 
 }  // namespace scenario
