@@ -2,7 +2,10 @@
 #include "app/form1.h"
 
 #include "app/nomi_file.h"
+#include "compiler/compilatore.h"
+#include "compiler/guasti.h"
 #include "documents/documenti.h"
+#include "platform/messaggio.h"
 #include "source_text/testi_sorgente.h"
 
 namespace scenario {
@@ -19,8 +22,26 @@ FineCorsa Form1::Form_Load() {
     dati_rallentamenti();
     dati_scheda();
 
+    std::int32_t scrivi_tracciato = 1;
+    const FineCorsa fine = concludi(memorizza_percorso(*this, archivio_, scrivi_tracciato));
     finestra_.distruggi();
+    return fine;
+}
+
+FineCorsa Form1::concludi(Esito esito) {
+    if (esito == Esito::errore_1250) return errore("1250");
+    if (esito == Esito::errore_1251) return errore("1251");
+    if (codice_errore > 0) {
+        // A broken scenario must never look like a good one.
+        mostra_messaggio(rapporto_guasto(codice_errore, posizione_errore));
+        return FineCorsa::guasto_registrato;
+    }
     return FineCorsa::completata;
+}
+
+FineCorsa Form1::errore(std::string_view a) {
+    mostra_messaggio(testo_errore(a));
+    return FineCorsa::errore_fatale;
 }
 
 void Form1::scrivi_righe(std::span<const std::string_view> righe, const std::string& nome) {

@@ -10,6 +10,7 @@
 
 #include "app/righe.h"
 #include "compiler/archivio.h"
+#include "compiler/compilatore.h"
 #include "compiler/stato.h"
 #include "platform/finestra.h"
 
@@ -36,7 +37,11 @@ public:
     void dati_rallentamenti();
     void dati_scheda();
 
+    // The fatal report: " Errore n. " and `a` in a modal box; the run ends.
+    FineCorsa errore(std::string_view a);
+
 private:
+    FineCorsa concludi(Esito esito);
     void scrivi_righe(std::span<const std::string_view> righe, const std::string& nome);
 
     Finestra& finestra_;
