@@ -57,10 +57,13 @@ TEST(ScenarioSources, DefaultsToTheCurrentFolder) {
 }
 
 struct CasoUso {
+    std::string nome;
     std::string argomenti;
     int stato;
     std::string nel_testo;  // expected in stdout+stderr
 };
+
+std::string nome_caso(const ::testing::TestParamInfo<CasoUso>& info) { return info.param.nome; }
 
 class ScenarioRigaDiComando : public ::testing::TestWithParam<CasoUso> {};
 
@@ -74,11 +77,14 @@ TEST_P(ScenarioRigaDiComando, AnswersWithStatusAndText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Uso, ScenarioRigaDiComando,
-                         ::testing::Values(CasoUso{"--help", 0, "sources"},
-                                           CasoUso{"sources --help", 0, "byte-identical"},
-                                           CasoUso{"", 2, "subcommand"},
-                                           CasoUso{"bogus", 2, "bogus"},
-                                           CasoUso{"sources /no/such/folder", 2, "/no/such/folder"}));
+                         ::testing::Values(CasoUso{"Help", "--help", 0, "sources"},
+                                           CasoUso{"SourcesHelp", "sources --help", 0, "byte-identical"},
+                                           CasoUso{"CompileHelp", "compile --help", 0, "Exit status"},
+                                           CasoUso{"NoCommand", "", 2, "subcommand"},
+                                           CasoUso{"UnknownCommand", "bogus", 2, "bogus"},
+                                           CasoUso{"MissingFolder", "sources /no/such/folder", 2, "/no/such/folder"},
+                                           CasoUso{"CompileWithoutTexts", "compile", 2, "LINE"}),
+                         nome_caso);
 
 }  // namespace
 }  // namespace scenario
