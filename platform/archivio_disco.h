@@ -4,12 +4,16 @@
 #include <filesystem>
 
 #include "compiler/archivio.h"
+#include "platform/operazioni_file.h"
 
 namespace scenario {
 
 class ArchivioDisco final : public Archivio {
 public:
-    explicit ArchivioDisco(std::filesystem::path cartella) : cartella_(std::move(cartella)) {}
+    // `operazioni` must outlive the archive; tests pass their own to make
+    // chosen system calls fail.
+    explicit ArchivioDisco(std::filesystem::path cartella, OperazioniFile& operazioni = operazioni_di_sistema())
+        : cartella_(std::move(cartella)), operazioni_(&operazioni) {}
 
     bool esiste(const std::string& nome) override;
     std::optional<std::string> leggi(const std::string& nome) override;
@@ -23,7 +27,10 @@ public:
     std::filesystem::path percorso(const std::string& nome) const { return cartella_ / nome; }
 
 private:
+    std::error_code scrivi_temporaneo(const std::filesystem::path& temporaneo, std::string_view dati);
+
     std::filesystem::path cartella_;
+    OperazioniFile* operazioni_;
 };
 
 }  // namespace scenario

@@ -1,0 +1,46 @@
+// The system calls behind disk files, behind one small interface: the disk
+// archive uses the real ones, and a test can hand it others that fail on cue.
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace scenario {
+
+// What the writer must know of an older file before it replaces it.
+struct StatoFile {
+    bool esiste = false;
+    bool regolare = false;
+    bool sola_lettura = false;  // no write permission for anyone
+};
+
+// Every operation returns an empty error_code on success, or the system's
+// number for the failure.
+class OperazioniFile {
+public:
+    virtual ~OperazioniFile() = default;
+
+    // A missing file is not a failure: it leaves `esiste` false.
+    virtual std::error_code esamina(const std::filesystem::path& p, StatoFile& stato) = 0;
+    // Creates p, or empties it, for writing; `f` is set only on success.
+    virtual std::error_code apri(const std::filesystem::path& p, std::FILE*& f) = 0;
+    virtual std::error_code scrivi(std::FILE* f, std::string_view dati) = 0;
+    // Pushes what was written down to the device.
+    virtual std::error_code sincronizza(std::FILE* f) = 0;
+    // Releases `f` whatever the result.
+    virtual std::error_code chiudi(std::FILE* f) = 0;
+    // Puts `da` in the place of `a` in one step, replacing any file there.
+    virtual std::error_code rinomina(const std::filesystem::path& da, const std::filesystem::path& a) = 0;
+    // Removes a file (never a folder); a missing file is not a failure.
+    virtual std::error_code elimina(const std::filesystem::path& p) = 0;
+    // The whole content of p.
+    virtual std::error_code leggi(const std::filesystem::path& p, std::string& dati) = 0;
+};
+
+// The real system calls. Stateless, so one instance serves every archive.
+OperazioniFile& operazioni_di_sistema();
+
+}  // namespace scenario

@@ -1,0 +1,97 @@
+// The builder itself, started as a person starts it, on a disk that fails in
+// three real ways: status 4, a report naming the number and the file, and no
+// file lost or cut short. Linux only (a full device, symbolic links).
+#ifndef _WIN32
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <filesystem>
+#include <vector>
+
+#include "tests/app/archivio_temporaneo.h"
+#include "tests/robustezza/avvio.h"
+#include "tests/robustezza/corsa_registrata.h"
+
+namespace scenario::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CasoDisco {
+    const char* descrizione;
+    void (*guasta)(const fs::path& cartella);  // turns a folder of older files into a failing one
+    int numero;
+    const char* file;  // the file the run stops at
+};
+
+void PrintTo(const CasoDisco& caso, std::ostream* os) { *os << caso.descrizione; }
+
+// Writes to the notes' temporary land on a device that is always full.
+void note_su_disco_pieno(const fs::path& c) { fs::create_symlink("/dev/full", c / "Vordano_Seli_4936_note.txt.tmp"); }
+
+// The line text's temporary cannot be created: it points into a missing folder.
+void testo_linea_non_creabile(const fs::path& c) {
+    fs::create_symlink(c / "manca" / "x", c / "Vordano_Seli_linea.txt.tmp");
+}
+
+// A folder holds the scenario table's name: the new table cannot take it.
+void tabella_occupata(const fs::path& c) {
+    fs::remove(c / "Vordano_Seli_4936.sim");
+    fs::create_directory(c / "Vordano_Seli_4936.sim");
+    scrivi_file(c / "Vordano_Seli_4936.sim" / "dentro.txt", "x");
+}
+
+class EseguibileSuDiscoGuasto : public ::testing::TestWithParam<CasoDisco> {
+protected:
+    void SetUp() override {
+        if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+        programma = cartella / nome_programma;
+        fs::copy_file(CREA_SCENARIO_EXE, programma);
+    }
+
+    const std::string nome_programma = fs::path(CREA_SCENARIO_EXE).filename().string();
+    CartellaTemporanea cartella;
+    CartellaTemporanea altrove;
+    fs::path programma;
+    fs::path errori = altrove / "stderr.txt";
+};
+
+TEST_P(EseguibileSuDiscoGuasto, EndsWithStatus4AndTheFilesBeforeTheFailureOnly) {
+    static const Riferimento rif = corsa_di_riferimento();
+    const CasoDisco& caso = GetParam();
+    prepara_vecchi(cartella.percorso());
+    caso.guasta(cartella.percorso());
+    const Istantanea partenza = istantanea(cartella.percorso(), nome_programma);
+
+    const int stato = attendi(avvia(programma, errori));
+
+    ASSERT_TRUE(WIFEXITED(stato)) << "status " << stato;
+    EXPECT_EQ(WEXITSTATUS(stato), 4);
+    const std::string rapporto = leggi_file(errori);
+    EXPECT_NE(rapporto.find("Errore di esecuzione " + std::to_string(caso.numero)), std::string::npos) << rapporto;
+    EXPECT_NE(rapporto.find(caso.file), std::string::npos) << rapporto;
+    const std::size_t c = scrittura_di(rif.chiamate, caso.file);
+    EXPECT_EQ(differenze(dopo_le_chiamate(partenza, rif.chiamate, c), istantanea(cartella.percorso(), nome_programma)),
+              "");
+    EXPECT_EQ(temporanei_in(cartella.percorso()), std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, EseguibileSuDiscoGuasto,
+    ::testing::Values(CasoDisco{"disk full", note_su_disco_pieno, ENOSPC, "Vordano_Seli_4936_note.txt"},
+                      CasoDisco{"create fails", testo_linea_non_creabile, ENOENT, "Vordano_Seli_linea.txt"},
+                      CasoDisco{"rename fails", tabella_occupata, EISDIR, "Vordano_Seli_4936.sim"}),
+    [](const auto& info) {
+        std::string nome = info.param.descrizione;
+        std::ranges::replace_if(nome, [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '_');
+        return nome;
+    });
+
+}  // namespace
+}  // namespace scenario::test
+
+#endif

@@ -1,0 +1,123 @@
+// The builder killed at random moments of many runs: whatever the moment, a
+// file under a final name is whole, old or new, never cut short. Temporaries
+// may stay after a kill; the next whole run takes them up. Linux only.
+#ifndef _WIN32
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <thread>
+#include <vector>
+
+#include "tests/app/archivio_temporaneo.h"
+#include "tests/robustezza/avvio.h"
+#include "tests/robustezza/corsa_registrata.h"
+
+namespace scenario::test {
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::microseconds;
+
+// Runs stop at whichever comes first, but never before the minimum.
+constexpr auto tempo_totale = std::chrono::seconds(20);
+constexpr int corse_minime = 20;
+constexpr int corse_massime = 200;
+
+// The two source texts: the run itself deletes them once compiled.
+bool e_sorgente(const std::string& nome) { return nome == "Vordano_Seli_linea.txt" || nome == "Vordano_Seli_4936-.txt"; }
+
+class Uccisioni : public ::testing::Test {
+protected:
+    void SetUp() override {
+        programma = cartella / nome_programma;
+        fs::copy_file(CREA_SCENARIO_EXE, programma);
+        for (const auto& nome : nomi_finali) nuovo[nome] = rif.chiamate[scrittura_di(rif.chiamate, nome)].dati;
+    }
+
+    Istantanea adesso() const { return istantanea(cartella.percorso(), nome_programma); }
+
+    // How long one whole run from older files takes: the middle of three.
+    microseconds durata_di_una_corsa() {
+        std::vector<microseconds> tempi;
+        for (int i = 0; i < 3; ++i) {
+            prepara_vecchi(cartella.percorso());
+            const Durata d = cronometra(programma, errori);
+            EXPECT_TRUE(WIFEXITED(d.stato) && WEXITSTATUS(d.stato) == 0) << leggi_file(errori);
+            EXPECT_EQ(differenze(rif.dopo, adesso()), "") << "the program writes what the run in the tests writes";
+            tempi.push_back(d.tempo);
+        }
+        std::ranges::sort(tempi);
+        return tempi[1];
+    }
+
+    // Each final name holds what it held before the run, or the run's whole
+    // new content, or nothing where the run deletes it.
+    std::string file_incompleti(const Istantanea& prima, const Istantanea& dopo) const {
+        std::string righe;
+        for (const auto& nome : nomi_finali) {
+            const auto d = dopo.find(nome);
+            const auto p = prima.find(nome);
+            const bool assente_ammesso = p == prima.end() || e_sorgente(nome);
+            const bool ammesso = d == dopo.end() ? assente_ammesso
+                                                 : d->second == nuovo.at(nome) || (p != prima.end() && d->second == p->second);
+            if (!ammesso) righe += nome + (d == dopo.end() ? " is gone\n" : " is neither old nor new\n");
+        }
+        return righe;
+    }
+
+    const Riferimento rif = corsa_di_riferimento();
+    const std::string nome_programma = fs::path(CREA_SCENARIO_EXE).filename().string();
+    CartellaTemporanea cartella;
+    CartellaTemporanea altrove;
+    fs::path programma;
+    fs::path errori = altrove / "stderr.txt";
+    Istantanea nuovo;
+};
+
+TEST_F(Uccisioni, AKilledRunNeverLeavesACutShortFileUnderAFinalName) {
+    const microseconds durata = durata_di_una_corsa();
+    const auto scadenza = std::chrono::steady_clock::now() + tempo_totale;
+    const unsigned seme = std::random_device{}();
+    RecordProperty("seme", static_cast<int>(seme & 0x7fffffff));
+    std::mt19937 caso(seme);
+    std::uniform_int_distribution<std::int64_t> ritardo(0, durata.count());
+
+    int corse = 0;
+    int uccise = 0;
+    int con_temporanei = 0;
+    for (int k = 0; k < corse_massime && (k < corse_minime || std::chrono::steady_clock::now() < scadenza); ++k) {
+        ++corse;
+        // Half the runs start from older files, half from what the last kill left.
+        if (k % 2 == 0) prepara_vecchi(cartella.percorso());
+        const Istantanea prima = adesso();
+        const pid_t pid = avvia(programma, errori);
+        std::this_thread::sleep_for(microseconds(ritardo(caso)));
+        kill(pid, SIGKILL);
+        const int stato = attendi(pid);
+        if (WIFSIGNALED(stato)) ++uccise;
+        else ASSERT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0) << "run " << k << ": " << leggi_file(errori);
+        if (!temporanei_in(cartella.percorso()).empty()) ++con_temporanei;
+        ASSERT_EQ(file_incompleti(prima, adesso()), "") << "run " << k << ", seed " << seme;
+    }
+    std::printf("%d runs killed 0 to %lld us after start: %d before their end, %d leaving a temporary; seed %u\n",
+                corse, static_cast<long long>(durata.count()), uccise, con_temporanei, seme);
+    EXPECT_GE(uccise, corse / 4) << "too few kills landed inside a run to prove anything";
+
+    // A whole run after all that cleans up and gives the usual files.
+    const Durata ultima = cronometra(programma, errori);
+    ASSERT_TRUE(WIFEXITED(ultima.stato) && WEXITSTATUS(ultima.stato) == 0) << leggi_file(errori);
+    EXPECT_EQ(differenze(rif.dopo, adesso()), "");
+    EXPECT_EQ(temporanei_in(cartella.percorso()), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace scenario::test
+
+#endif
