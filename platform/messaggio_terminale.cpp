@@ -1,21 +1,19 @@
 // Message layer on standard error.
-#include <cstdio>
-#include <string>
+#include "platform/messaggio_terminale.h"
 
-#include "platform/messaggio.h"
+#include <cstdio>
 
 namespace scenario {
 
-void mostra_messaggio(std::string_view testo) {
+void mostra_messaggio_terminale(std::string_view testo) {
     std::string riga(testo);
     riga += '\n';
     std::fputs(riga.c_str(), stderr);
     std::fflush(stderr);
 }
 
-void segnala_guasto(int numero, std::string_view testo) {
-    std::string riga = "Errore di esecuzione " + std::to_string(numero) + ": " + std::string(testo);
-    mostra_messaggio(riga);
+std::string testo_guasto(int numero, std::string_view testo) {
+    return "Errore di esecuzione " + std::to_string(numero) + ": " + std::string(testo);
 }
 
 }  // namespace scenario

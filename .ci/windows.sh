@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# CI stage for the Windows build: cross-compiles with the `windows` preset
+# and checks the result under wine.
+set -euo pipefail
+
+# Checked: static executables, the unit tests, every file of one run of
+# crea_scenario.exe against the Linux build's byte for byte, the Win32 window
+# and a helper that reads the message box and presses OK.
+# SCENARIO_BUILD_LINUX names the Linux build to compare with (default build,
+# the main test command's; configured and built here when missing).
+cd "$(dirname "$0")/.."
+radice=$PWD
+
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends \
+  cmake ninja-build g++ libgtest-dev libgmock-dev googletest libcli11-dev nlohmann-json3-dev \
+  g++-mingw-w64-x86-64-posix wine wine64 xvfb >/dev/null
+
+finestre=$radice/build-windows
+linux=$radice/${SCENARIO_BUILD_LINUX:-build}
+export WINEPREFIX=$finestre/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Unit tests and the comparison run without a display: wine then makes no
+# window, and the builder's terminal layer serves, as on Linux.
+unset DISPLAY
+lavoro=$(mktemp -d)
+xvfb=
+riusciti=0
+
+chiudi() {
+  [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+  timeout 30 wineserver -k 2>/dev/null || true
+  rm -rf "$lavoro"
+}
+trap chiudi EXIT
+
+fallisci() {
+  echo "windows: FAILED: $*" >&2
+  echo "windows: $riusciti passed, 1 failed"
+  exit 1
+}
+riuscito() {
+  riusciti=$((riusciti + 1))
+  echo "windows: ok: $*"
+}
+
+# Every wine run is cut off: a modal box would wait for a person forever.
+# Nothing of wine inherits this script's output: standard error goes where
+# the caller sends it, the rest nowhere.
+wine_a_tempo() { timeout -k 10 "$1" wine "${@:2}" </dev/null >/dev/null; }
+
+# One server at a time for the whole stage (stopped on exit): tests starting
+# while a short-lived server shuts down fail with "recvmsg: Connection
+# reset". Its first program starts wine's services and desktop, which keep
+# the output they inherit open and the DISPLAY they were started with: start
+# them here, on /dev/null, whenever DISPLAY changes.
+avvia_wineserver() {
+  timeout 30 wineserver -k >/dev/null 2>&1 || true
+  wineserver -p
+  timeout 60 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+# Every file one run left must be in the other, byte for byte, and no more.
+stessi_file() {
+  diff -r -x 'crea_scenario*' "$1" "$2" >/dev/null || { diff -r -x 'crea_scenario*' "$1" "$2" >&2 || true; return 1; }
+}
+
+cmake --preset windows >/dev/null
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  timeout 180 wineboot -i >/dev/null 2>&1 || fallisci "wine prefix"
+  timeout 60 wineserver -w || true
+fi
+avvia_wineserver
+cmake --build --preset windows -j2 >/dev/null || fallisci "Windows build"
+riuscito "Windows build"
+
+# --- statically linked: no DLL of the toolchain beside the .exe
+for programma in "$finestre"/bin/*.exe; do
+  if x86_64-w64-mingw32-objdump -p "$programma" | grep -iE 'DLL Name: lib' >&2; then
+    fallisci "$(basename "$programma") needs a DLL of the toolchain"
+  fi
+done
+# The console tool never shows a box.
+if x86_64-w64-mingw32-objdump -p "$finestre/bin/scenario.exe" | grep -q MessageBox; then
+  fallisci "scenario.exe imports MessageBox"
+fi
+riuscito "static executables; scenario.exe has no box"
+
+# --- the unit tests under wine
+ctest --preset windows || fallisci "unit tests under wine"
+riuscito "unit tests under wine"
+
+# --- the same files as the Linux build, byte for byte
+[ -f "$linux/CMakeCache.txt" ] || cmake -S "$radice" -B "$linux" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$linux" --target crea_scenario -j2 >/dev/null
+mkdir "$lavoro/linux" "$lavoro/windows"
+cp "$linux/bin/crea_scenario" "$lavoro/linux/"
+cp "$finestre/bin/crea_scenario.exe" "$lavoro/windows/"
+(cd "$lavoro/linux" && timeout 120 ./crea_scenario 2>/dev/null) || fallisci "Linux run"
+(cd "$lavoro/windows" && wine_a_tempo 120 crea_scenario.exe 2>/dev/null) || fallisci "wine run"
+[ "$(find "$lavoro/linux" -type f ! -name 'crea_scenario*' | wc -l)" -gt 0 ] || fallisci "the Linux run left no file"
+stessi_file "$lavoro/linux" "$lavoro/windows" || fallisci "files differ from the Linux build's"
+riuscito "crea_scenario.exe leaves the Linux build's files, byte for byte ($(find "$lavoro/linux" -type f ! -name 'crea_scenario*' | wc -l) files)"
+
+# --- with a display: the Win32 window, and the message box
+numero=$lavoro/display
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numero" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do
+  [ -s "$numero" ] && break
+  sleep 0.1
+done
+[ -s "$numero" ] || fallisci "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$numero")"
+avvia_wineserver
+
+mkdir "$lavoro/con_finestra"
+cp "$finestre/bin/crea_scenario.exe" "$lavoro/con_finestra/"
+(cd "$lavoro/con_finestra" && wine_a_tempo 120 crea_scenario.exe 2>"$lavoro/finestra.err") || fallisci "wine run with a display"
+if grep -q Attendere "$lavoro/finestra.err"; then fallisci "no Win32 window although a display was there"; fi
+stessi_file "$lavoro/linux" "$lavoro/con_finestra" || fallisci "the Win32 window changed the files"
+riuscito "with a display: the Win32 window, files the same"
+
+wine_a_tempo 60 "$finestre/tests/prova_messaggio.exe" 2>"$lavoro/scatola.err" &
+scatola=$!
+wine_a_tempo 60 "$finestre/tests/premi_ok.exe" " Errore n. 1250" 30 2>"$lavoro/premi_ok.err" ||
+  fallisci "the helper did not find the box with its text: $(cat "$lavoro/premi_ok.err")"
+wait "$scatola" || fallisci "the box program did not end after OK"
+[ ! -s "$lavoro/scatola.err" ] || fallisci "the box fell back to standard error: $(cat "$lavoro/scatola.err")"
+riuscito "MessageBox shows \" Errore n. 1250\" and ends with OK"
+
+echo "windows: $riusciti passed, 0 failed"
