@@ -23,7 +23,7 @@ protected:
         fs::copy_file(CREA_SCENARIO_EXE, programma);
     }
     // Runs it from another folder: files must land beside the program anyway.
-    int avvia() { return esegui("cd " + tra_virgolette(altrove.percorso()) + " && " + tra_virgolette(programma), errori); }
+    int avvia() { return esegui(test::entra_in(altrove.percorso()) + tra_virgolette(programma), errori); }
 
     CartellaTemporanea cartella;
     CartellaTemporanea altrove;

@@ -52,7 +52,7 @@ TEST(ScenarioSources, WritesExactlyTheBuildersTwoSourceTextsIntoDir) {
 
 TEST(ScenarioSources, DefaultsToTheCurrentFolder) {
     CartellaTemporanea c;
-    ASSERT_EQ(esegui("cd " + tra_virgolette(c.percorso()) + " && " + scenario_exe + " sources", c / "../err.txt"), 0);
+    ASSERT_EQ(esegui(test::entra_in(c.percorso()) + scenario_exe + " sources", c / "../err.txt"), 0);
     EXPECT_EQ(nomi_in(c.percorso()).size(), 2u);
 }
 
