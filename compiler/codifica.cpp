@@ -3,6 +3,7 @@
 #include "compiler/codifica.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "compiler/scrittura_binaria.h"
 
@@ -53,10 +54,22 @@ void codifica_voce(std::string& out, const Voce& v) {
     put_i32le(out, v.numero4);
 }
 
-void codifica_elemento(std::string& out, const Elemento& e) {
-    put_u16le(out, static_cast<std::uint16_t>(e.tag));
-    if (e.tag == Elemento::Tag::intero) put_i16le(out, e.intero);
-    else if (e.tag == Elemento::Tag::doppio) put_f64le(out, e.doppio);
+// Bytes of one element in the file: its tag and the value the tag names.
+std::size_t byte_elemento(const Elemento& e) {
+    switch (e.tag) {
+        case Elemento::Tag::intero: return 2 + sizeof(Elemento::intero);
+        case Elemento::Tag::doppio: return 2 + sizeof(Elemento::doppio);
+        case Elemento::Tag::vuoto: break;
+    }
+    return 2;
+}
+
+// Writes one element at p, which has room for it; returns the place after it.
+char* codifica_elemento(char* p, const Elemento& e) {
+    p = scrivi_le<2>(p, static_cast<std::uint16_t>(e.tag));
+    if (e.tag == Elemento::Tag::intero) return scrivi_le<2>(p, static_cast<std::uint16_t>(e.intero));
+    if (e.tag == Elemento::Tag::doppio) return scrivi_le<8>(p, std::bit_cast<std::uint64_t>(e.doppio));
+    return p;
 }
 
 }  // namespace
@@ -78,10 +91,13 @@ std::string codifica_voci(const Stato& s) {
 
 // tracciato already holds its elements in file order (coordinate 0 of every
 // metre, then coordinate 1), so the file is the vector from front to back.
+// Up to two million elements: the file is sized first and filled in place.
 std::string codifica_tracciato(const Stato& s) {
-    std::string out;
-    out.reserve(s.tracciato.size() * 10);
-    for (const Elemento& e : s.tracciato) codifica_elemento(out, e);
+    std::size_t dimensione = 0;
+    for (const Elemento& e : s.tracciato) dimensione += byte_elemento(e);
+    std::string out(dimensione, '\0');
+    char* p = out.data();
+    for (const Elemento& e : s.tracciato) p = codifica_elemento(p, e);
     return out;
 }
 

@@ -1,8 +1,10 @@
 // Little-endian field writers for the compiled files: every field goes out
-// byte by byte, so the files never depend on how a struct is laid out.
+// byte by byte, so the files never depend on how a struct is laid out. The
+// put_ helpers append to a string; scrivi_le fills one sized beforehand.
 #pragma once
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -33,5 +35,12 @@ inline void put_u64le(std::string& out, std::uint64_t v) {
 }
 
 inline void put_f64le(std::string& out, double v) { put_u64le(out, std::bit_cast<std::uint64_t>(v)); }
+
+// The n low bytes of v, lowest first, stored at p; returns the place after them.
+template <std::size_t n>
+char* scrivi_le(char* p, std::uint64_t v) {
+    for (std::size_t i = 0; i < n; ++i) p[i] = static_cast<char>(static_cast<std::uint8_t>(v >> (8 * i)));
+    return p + n;
+}
 
 }  // namespace scenario

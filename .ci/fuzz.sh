@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# CI stage for the compiler's fuzz target: builds it with clang (libFuzzer,
+# AddressSanitizer, UndefinedBehaviorSanitizer) in build-fuzz, replays every
+# seed and regression input, then fuzzes for two minutes from a copy of the
+# seeds. Any crash, hang, leak or broken rule fails the stage.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+radice=$PWD
+
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends cmake ninja-build clang libclang-rt-14-dev >/dev/null
+
+costruzione=$radice/build-fuzz
+fuzz=$costruzione/bin/fuzz_compilatore
+lavoro=$(mktemp -d)
+trap 'rm -rf "$lavoro"' EXIT
+riusciti=0
+
+fallisci() {
+  echo "fuzz: FAILED: $*" >&2
+  echo "fuzz: $riusciti passed, 1 failed"
+  exit 1
+}
+
+# A finding is printed whole (base64), so that it can be rebuilt from the log alone.
+mostra_trovati() {
+  for trovato in "$lavoro"/trovati/*; do
+    [ -f "$trovato" ] || continue
+    echo "fuzz: finding $(basename "$trovato") ($(wc -c <"$trovato") bytes), base64:" >&2
+    base64 "$trovato" >&2
+  done
+}
+
+cmake -S "$radice" -B "$costruzione" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++ -DSCENARIO_FUZZ=ON >/dev/null
+cmake --build "$costruzione" --target fuzz_compilatore -j2 >/dev/null || fallisci "clang build of the fuzz target"
+riusciti=$((riusciti + 1))
+
+# --- every seed and regression input once, under the sanitizers
+ctest --test-dir "$costruzione" --output-on-failure || fallisci "replay of tests/fuzz/semi and tests/fuzz/regressioni"
+riusciti=$((riusciti + 1))
+
+# --- two minutes of fuzzing; the seeds are copied, the corpus grows in the scratch folder
+mkdir "$lavoro/corpus" "$lavoro/trovati"
+cp "$radice"/tests/fuzz/semi/* "$lavoro/corpus/"
+# Quick inputs are favoured: a long route with geometry takes a second, a short one a millisecond.
+if ! "$fuzz" -max_total_time=120 -max_len=8192 -timeout=10 -rss_limit_mb=2048 -entropic_scale_per_exec_time=1 \
+  -dict="$radice/tests/fuzz/dizionario.txt" -artifact_prefix="$lavoro/trovati/" -print_final_stats=1 \
+  "$lavoro/corpus" >"$lavoro/fuzz.log" 2>&1; then
+  tail -n 80 "$lavoro/fuzz.log" >&2
+  mostra_trovati
+  fallisci "the fuzzer found a crash, hang, leak or broken rule (see above; keep it in tests/fuzz/regressioni)"
+fi
+grep -E '^stat::number_of_executed_units|^Done' "$lavoro/fuzz.log" || true
+riusciti=$((riusciti + 1))
+
+echo "fuzz: $riusciti passed, 0 failed"
