@@ -36,6 +36,10 @@ FineCorsa Form1::concludi(Esito esito) {
         mostra_messaggio(rapporto_guasto(codice_errore, posizione_errore));
         return FineCorsa::guasto_registrato;
     }
+    if (!griglia_creata) {
+        mostra_messaggio(" Nessuna lunghezza del percorso: nessun file compilato.");
+        return FineCorsa::guasto_registrato;
+    }
     return FineCorsa::completata;
 }
 

@@ -54,13 +54,16 @@ void stampa_elenco(const std::vector<std::string>& scritti, const std::filesyste
 void stampa_guasti(const Stato& s, Esito esito) {
     if (const char* errore = testo_esito(esito)) std::cerr << testo_errore(errore) << '\n';
     if (s.codice_errore > 0) std::cerr << rapporto_guasto(s.codice_errore, s.posizione_errore) << '\n';
-    if (esito == Esito::completato && !s.griglia_creata)
-        std::cerr << "No cell grid was created: no compiled file written.\n";
+    if (esito != Esito::completato || s.griglia_creata) return;
+    if (s.codice_errore == 0) std::cerr << "scenario: the line text has no route length line.\n";
+    std::cerr << "scenario: no cell grid was made, so no compiled file was written.\n";
 }
 
 int stato_uscita(const Stato& s, Esito esito) {
     if (esito != Esito::completato) return uscita::errore_fatale;
-    return s.codice_errore > 0 ? uscita::guasto_registrato : uscita::successo;
+    // No grid means no file: never a success, even without a fault number.
+    const bool riuscita = s.codice_errore == 0 && s.griglia_creata;
+    return riuscita ? uscita::successo : uscita::guasto_registrato;
 }
 
 }  // namespace

@@ -93,6 +93,14 @@ TEST_F(CompileTest, MissingSourcesAreFaultsNotUsageErrors) {
     EXPECT_EQ(senza_treno.json["files"].size(), 3u) << "the line's grid is written";
 }
 
+TEST_F(CompileTest, ALineWithoutRouteLengthWritesNothingAndIsNotASuccess) {
+    const auto r = compila(sorgenti("[generale]\r\nsfondo uno, 3\r\n[fine]\r\n", treno_minimo));
+    EXPECT_EQ(r.stato, 1);
+    EXPECT_EQ(r.json["files"], nlohmann::json::array());
+    EXPECT_NE(r.errori.find("no route length"), std::string::npos) << r.errori;
+    EXPECT_TRUE(nomi_in(uscita.percorso()).empty());
+}
+
 TEST_F(CompileTest, AFatalErrorWritesNothingAndExitsThree) {
     const auto r = compila(sorgenti(linea_minima, "[generale]\r\nabbattimento, 50, 7\r\n[fine]\r\n"));
     EXPECT_EQ(r.stato, 3);
