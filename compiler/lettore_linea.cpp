@@ -10,28 +10,6 @@
 
 namespace scenario {
 
-Passo LetturaLinea::ferma(std::int32_t codice) {
-    a.elimina(nome_testo_linea(s));
-    s.codice_errore = codice;
-    return Passo::stop;
-}
-
-Passo LetturaLinea::ferma(std::int32_t codice, std::int32_t posizione) {
-    s.posizione_errore = posizione;
-    return ferma(codice);
-}
-
-Passo LetturaLinea::guasto_lettura() {
-    a.elimina(nome_testo_treno(s));
-    return ferma(25);
-}
-
-Passo LetturaLinea::oltre_griglia(std::int32_t p) {
-    s.codice_errore = 15;
-    s.posizione_errore = p;
-    return Passo::fine_sezione;
-}
-
 namespace {
 
 // Every test that matches the keyword runs, in this order, each reading its own values.
@@ -88,7 +66,8 @@ std::optional<std::int32_t> leggi_testo_linea(Stato& s, Archivio& a) {
         return std::nullopt;
     }
     const std::optional<std::string> testo = a.leggi(nome);
-    LetturaLinea l{s, a, LettoreCampi(testo ? std::string_view(*testo) : std::string_view())};
+    LetturaLinea l{{s, a, LettoreCampi(testo ? std::string_view(*testo) : std::string_view()), nome_testo_linea(s),
+                     nome_testo_treno(s)}};
     if (!testo) {
         l.guasto_lettura();
         return std::nullopt;

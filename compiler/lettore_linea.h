@@ -13,22 +13,11 @@
 
 namespace scenario {
 
-struct LetturaLinea {
-    Stato& s;
-    Archivio& a;
-    LettoreCampi campi;
+struct LetturaLinea : Lettura {
     std::int64_t cursore_pendenza = 0;
     std::int32_t pendenza_precedente = 0;
     std::int64_t cursore_tracciato = 2;  // next metre of the plan geometry
     std::int32_t prossima_tabella = 80;  // voci slot of the next board text
-
-    // Records `codice` (and the metre where it has one), deletes the line text.
-    Passo ferma(std::int32_t codice);
-    Passo ferma(std::int32_t codice, std::int32_t posizione);
-    // A reading fault: both source texts go.
-    Passo guasto_lettura();
-    // Fault 15 at p: ends the main section, the tail still runs.
-    Passo oltre_griglia(std::int32_t p);
 };
 
 // The general section: route length and grid, progressives, backgrounds,

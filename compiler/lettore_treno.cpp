@@ -8,28 +8,6 @@
 
 namespace scenario {
 
-Passo LetturaTreno::ferma(std::int32_t codice) {
-    a.elimina(nome_testo_treno(s));
-    s.codice_errore = codice;
-    return Passo::stop;
-}
-
-Passo LetturaTreno::ferma(std::int32_t codice, std::int32_t posizione) {
-    s.posizione_errore = posizione;
-    return ferma(codice);
-}
-
-Passo LetturaTreno::guasto_lettura() {
-    a.elimina(nome_testo_linea(s));
-    return ferma(25);
-}
-
-Passo LetturaTreno::oltre_griglia(std::int32_t p) {
-    s.codice_errore = 15;
-    s.posizione_errore = p;
-    return Passo::fine_sezione;
-}
-
 namespace {
 
 Passo valori(LetturaTreno& t, auto&... destinazioni) {
@@ -81,7 +59,9 @@ void fine_testo_treno(LetturaTreno& t) {
 
 void leggi_testo_treno(Stato& s, Archivio& a, std::int32_t prossima_tabella) {
     const std::optional<std::string> testo = a.leggi(nome_testo_treno(s));
-    LetturaTreno t{s, a, LettoreCampi(testo ? std::string_view(*testo) : std::string_view()), prossima_tabella};
+    LetturaTreno t{{s, a, LettoreCampi(testo ? std::string_view(*testo) : std::string_view()), nome_testo_treno(s),
+                     nome_testo_linea(s)},
+                    prossima_tabella};
     // A missing or empty text is a read past its end. Without "[generale]" the
     // search stops at the end of the text, so the section below is empty.
     if (!testo || cerca_generale(t.campi) == Intestazione::testo_vuoto) {

@@ -11,10 +11,7 @@
 
 namespace scenario {
 
-struct LetturaTreno {
-    Stato& s;
-    Archivio& a;
-    LettoreCampi campi;
+struct LetturaTreno : Lettura {
     std::int32_t prossima_tabella;  // next free board slot: slots above it hold board texts
     std::int64_t cursore_velocita = 0;
     std::int32_t velocita_precedente = 0;
@@ -22,14 +19,6 @@ struct LetturaTreno {
     std::int32_t aderenza_precedente = 0;
     std::int32_t stazione = 1;                  // voci slot of the next station
     std::int64_t fine_stazione_precedente = 0;  // exact platform end of the station before
-
-    // Records `codice` (and the metre where it has one), deletes the train text.
-    Passo ferma(std::int32_t codice);
-    Passo ferma(std::int32_t codice, std::int32_t posizione);
-    // A reading fault: both source texts go.
-    Passo guasto_lettura();
-    // Fault 15 at p: ends the main section, the tails still run.
-    Passo oltre_griglia(std::int32_t p);
 };
 
 Passo record_velocita(LetturaTreno& t);

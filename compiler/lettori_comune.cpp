@@ -38,4 +38,26 @@ std::optional<std::string> prossima_chiave(LettoreCampi& campi, int commenti) {
     return campo;
 }
 
+Passo Lettura::ferma(std::int32_t codice) {
+    a.elimina(proprio);
+    s.codice_errore = codice;
+    return Passo::stop;
+}
+
+Passo Lettura::ferma(std::int32_t codice, std::int32_t posizione) {
+    s.posizione_errore = posizione;
+    return ferma(codice);
+}
+
+Passo Lettura::guasto_lettura() {
+    a.elimina(altro);
+    return ferma(25);
+}
+
+Passo Lettura::oltre_griglia(std::int32_t p) {
+    s.codice_errore = 15;
+    s.posizione_errore = p;
+    return Passo::fine_sezione;
+}
+
 }  // namespace scenario

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "compiler/archivio.h"
 #include "compiler/campi.h"
 #include "compiler/interi.h"
 #include "compiler/stato.h"
@@ -19,6 +20,25 @@ enum class Passo {
     avanti,        // next keyword field
     fine_sezione,  // fault 15: the section ends, the tail still runs
     stop,          // memorizza_dati returns at once
+};
+
+// What either reader holds while it reads one source text, and the ways it
+// stops: its own text is deleted on every stop, the other one too on a
+// reading fault.
+struct Lettura {
+    Stato& s;
+    Archivio& a;
+    LettoreCampi campi;
+    std::string proprio;  // name of the text being read
+    std::string altro;    // name of the other source text
+
+    // Records `codice` (and the metre where it has one), deletes this text.
+    Passo ferma(std::int32_t codice);
+    Passo ferma(std::int32_t codice, std::int32_t posizione);
+    // A reading fault: both source texts go.
+    Passo guasto_lettura();
+    // Fault 15 at p: ends the main section, the tail still runs.
+    Passo oltre_griglia(std::int32_t p);
 };
 
 // Substring tests: ASCII letters folded, or compared as read.
