@@ -37,11 +37,11 @@ const char* testo_esito(Esito e) {
 }
 
 void stampa_json(const Stato& s, Esito esito, const std::vector<std::string>& scritti) {
-    nlohmann::json j;
+    nlohmann::ordered_json j;  // keys in the documented order
     j["codice_errore"] = s.codice_errore;
     j["posizione_errore"] = s.posizione_errore;
     const char* errore = testo_esito(esito);
-    j["errore"] = errore ? nlohmann::json(errore) : nlohmann::json(nullptr);
+    j["errore"] = errore ? nlohmann::ordered_json(errore) : nlohmann::ordered_json(nullptr);
     j["files"] = scritti;
     std::cout << j.dump() << '\n';
 }
