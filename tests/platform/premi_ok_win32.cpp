@@ -31,13 +31,40 @@ BOOL CALLBACK raccogli_testi(HWND figlia, LPARAM testi) {
     return TRUE;
 }
 
-HWND attendi_scatola(int secondi) {
+std::vector<std::wstring> testi_della(HWND scatola) {
+    std::vector<std::wstring> testi;
+    EnumChildWindows(scatola, raccogli_testi, reinterpret_cast<LPARAM>(&testi));
+    return testi;
+}
+
+bool mostra(const std::vector<std::wstring>& testi, const std::wstring& atteso) {
+    for (const std::wstring& t : testi)
+        if (t == atteso) return true;
+    return false;
+}
+
+// What the helper saw of the box when it gave up or succeeded.
+struct Visto {
+    HWND scatola = nullptr;
+    bool testo = false;
+    HWND ok = nullptr;
+    std::size_t testi = 0;
+};
+
+// A box can be found before its text and button exist: look again until
+// both are there or the time is up.
+Visto attendi_scatola(const std::wstring& atteso, int secondi) {
     const std::wstring titolo = scenario::testo_largo(scenario::titolo_messaggi);
+    Visto visto;
     for (int i = 0; i < secondi * 10; ++i) {
-        if (HWND scatola = FindWindowW(L"#32770", titolo.c_str())) return scatola;
+        if (HWND scatola = FindWindowW(L"#32770", titolo.c_str()); scatola && IsWindowVisible(scatola)) {
+            const auto testi = testi_della(scatola);
+            visto = {scatola, mostra(testi, atteso), GetDlgItem(scatola, IDOK), testi.size()};
+            if (visto.testo && visto.ok) return visto;
+        }
         Sleep(100);
     }
-    return nullptr;
+    return visto;
 }
 
 }  // namespace
@@ -50,18 +77,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::wstring atteso = scenario::testo_largo(argv[1]);
-    HWND scatola = attendi_scatola(argc > 2 ? std::atoi(argv[2]) : 30);
-    if (scatola == nullptr) {
+    const Visto visto = attendi_scatola(atteso, argc > 2 ? std::atoi(argv[2]) : 30);
+    if (visto.scatola == nullptr) {
         std::fputs("premi_ok: nessuna scatola in tempo\n", stderr);
         return 2;
     }
-    std::vector<std::wstring> testi;
-    EnumChildWindows(scatola, raccogli_testi, reinterpret_cast<LPARAM>(&testi));
-    bool trovato = false;
-    for (const std::wstring& t : testi) trovato = trovato || t == atteso;
-    HWND ok = GetDlgItem(scatola, IDOK);
-    if (ok != nullptr) PostMessageW(scatola, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok));
-    if (!trovato) std::fprintf(stderr, "premi_ok: testo diverso (%zu testi nella scatola)\n", testi.size());
-    if (ok == nullptr) std::fputs("premi_ok: nessun bottone OK\n", stderr);
-    return trovato && ok != nullptr ? 0 : 1;
+    if (visto.ok != nullptr)
+        PostMessageW(visto.scatola, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(visto.ok));
+    if (!visto.testo) std::fprintf(stderr, "premi_ok: testo diverso (%zu testi nella scatola)\n", visto.testi);
+    if (visto.ok == nullptr) std::fputs("premi_ok: nessun bottone OK\n", stderr);
+    return visto.testo && visto.ok != nullptr ? 0 : 1;
 }
