@@ -8,6 +8,9 @@ set(scenario_scena ${CMAKE_BINARY_DIR}/_dipendenze)
 # Stages the header folder `origine` as <stage>/<pacchetto>/include/<name>
 # and writes <pacchetto>Config.cmake defining the header-only target `bersaglio`.
 function(scenario_metti_in_scena pacchetto origine bersaglio pacchetto_debian)
+  if(NOT IS_DIRECTORY ${origine} AND COMMAND scenario_installa_pacchetti)
+    scenario_installa_pacchetti(${pacchetto_debian} ${origine})
+  endif()
   if(NOT IS_DIRECTORY ${origine})
     message(FATAL_ERROR "${origine} is missing: install ${pacchetto_debian}")
   endif()
@@ -29,6 +32,9 @@ scenario_metti_in_scena(nlohmann_json /usr/include/nlohmann nlohmann_json::nlohm
 
 if(BUILD_TESTING)
   set(scenario_googletest /usr/src/googletest)
+  if(NOT EXISTS ${scenario_googletest}/CMakeLists.txt AND COMMAND scenario_installa_pacchetti)
+    scenario_installa_pacchetti(googletest ${scenario_googletest})
+  endif()
   if(NOT EXISTS ${scenario_googletest}/CMakeLists.txt)
     message(FATAL_ERROR "${scenario_googletest} is missing: install googletest")
   endif()
