@@ -82,7 +82,7 @@ constexpr std::array<std::string_view, 112> righe{
     "pendenza,  1150,   3",
     "pendenza,  2600,   8",
     "pendenza,  4200,   9",
-    "pendenza,  6000,   9",
+    "pendenza,  6000,   6",
     "pendenza,  8300,   7",
     "pendenza,  10100,   4",
     "pendenza,  12000,   9",

@@ -187,6 +187,13 @@ TEST(CurveLinea, LengthsStayInRangeAndMostAreThreeHundred) {
     EXPECT_GT(2 * std::count(lunghezze.begin(), lunghezze.end(), 300), static_cast<long>(lunghezze.size()));
 }
 
+// Each row is a change of gradient: a row that repeats the one before says nothing.
+TEST(PendenzeLinea, EveryRowChangesTheGradient) {
+    const auto pendenze = colonna("[pendenze]", forma_pendenza, 1);
+    ASSERT_EQ(pendenze.size(), 22u);
+    for (std::size_t i = 1; i < pendenze.size(); ++i) EXPECT_NE(pendenze[i], pendenze[i - 1]) << "row " << i;
+}
+
 TEST(PendenzeLinea, GradientsReachBothLimitsAndNoFurther) {
     const auto pendenze = colonna("[pendenze]", forma_pendenza, 1);
     ASSERT_FALSE(pendenze.empty());
