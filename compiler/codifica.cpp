@@ -54,16 +54,6 @@ void codifica_voce(std::string& out, const Voce& v) {
     put_i32le(out, v.numero4);
 }
 
-// Bytes of one element in the file: its tag and the value the tag names.
-std::size_t byte_elemento(const Elemento& e) {
-    switch (e.tag) {
-        case Elemento::Tag::intero: return 2 + sizeof(Elemento::intero);
-        case Elemento::Tag::doppio: return 2 + sizeof(Elemento::doppio);
-        case Elemento::Tag::vuoto: break;
-    }
-    return 2;
-}
-
 // Writes one element at p, which has room for it; returns the place after it.
 char* codifica_elemento(char* p, const Elemento& e) {
     p = scrivi_le<2>(p, static_cast<std::uint16_t>(e.tag));
@@ -73,6 +63,15 @@ char* codifica_elemento(char* p, const Elemento& e) {
 }
 
 }  // namespace
+
+std::size_t byte_elemento(const Elemento& e) {
+    switch (e.tag) {
+        case Elemento::Tag::intero: return 2 + sizeof(Elemento::intero);
+        case Elemento::Tag::doppio: return 2 + sizeof(Elemento::doppio);
+        case Elemento::Tag::vuoto: break;
+    }
+    return 2;
+}
 
 std::string codifica_celle(const Stato& s) {
     std::string out;

@@ -21,6 +21,9 @@ std::string codifica_celle(const Stato& s);
 // 65535 bytes are written, so the file stays readable record by record.
 std::string codifica_voci(const Stato& s);
 
+// Bytes of one geometry element in the file: its tag and the value the tag names.
+std::size_t byte_elemento(const Elemento& e);
+
 // Every element of tracciato, metre index fastest: a u16 tag, then an i16
 // for tag 2, a double for tag 5, nothing for tag 0.
 std::string codifica_tracciato(const Stato& s);

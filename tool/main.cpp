@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "app/stato_uscita.h"
+#include "tool/comandi_vista.h"
 #include "tool/comando_compile.h"
 #include "tool/comando_sources.h"
 
@@ -70,6 +71,8 @@ int main(int argc, char** argv) {
     scenario::OpzioniCompile opzioni_compile;
     int stato = scenario::uscita::successo;
     aggiungi_compile(app, opzioni_compile, stato);
+    scenario::aggiungi_dump(app, stato);
+    scenario::aggiungi_plot(app, stato);
     if (comando_sconosciuto(app, argc, argv)) return scenario::uscita::uso_errato;
     try {
         app.parse(argc, argv);
