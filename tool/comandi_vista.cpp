@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "tool/comando_dump.h"
+#include "tool/comando_plot.h"
 
 namespace scenario {
 namespace {
@@ -26,6 +27,29 @@ Esempi:
 Stato di uscita: 0 file valido; 1 file non valido (il messaggio nomina il
 primo controllo fallito e il byte); 2 riga di comando errata; 4 file illeggibile.)";
 
+constexpr const char* spiegazione_plot = R"(Disegna lo scenario compilato in una pagina HTML autonoma (SVG, stile e
+script in linea: non scarica nulla) da aprire in un browser:
+  - la pianta della linea dalla geometria, con le tacche dei km e i nomi delle
+    stazioni;
+  - sotto, su un solo asse delle distanze: l'altimetria dalle pendenze delle
+    celle, la velocita' massima a gradini, i segnali, i cartelli indicatori e
+    di testo, i rallentamenti con i loro avvisi, le stazioni con i marciapiedi,
+    gli abbattimenti, le montagne e l'aderenza.
+Ogni segno mostra i suoi valori al passaggio del puntatore. La rotella
+ingrandisce, il trascinamento sposta, "tutta la linea" torna all'inizio;
+puntare un metro nella pianta lo segna nel profilo e viceversa. L'indirizzo
+pagina.html#da=37000&a=39500 apre la pagina su quel tratto.
+DIR e' una cartella con un solo file delle celle (PERCORSO_TRENO.dat, con la
+sua .sim e PERCORSO_linea.dat accanto); oppure si indicano i file.
+--svg scrive il solo disegno SVG, statico.
+
+Esempi:
+  scenario plot build/bin -o linea.html
+  scenario plot Vordano_Seli_4936.dat Vordano_Seli_4936.sim Vordano_Seli_linea.dat -o linea.svg --svg
+
+Stato di uscita: 0 pagina scritta; 1 un file non e' valido; 2 riga di comando
+errata; 4 un file non si puo' leggere o scrivere.)";
+
 }  // namespace
 
 void aggiungi_dump(CLI::App& app, int& stato) {
@@ -40,7 +64,14 @@ void aggiungi_dump(CLI::App& app, int& stato) {
     sub->callback([o, &stato] { stato = esegui_dump(*o); });
 }
 
-}  // namespace scenario
-namespace scenario {
-void aggiungi_plot(CLI::App&, int&) {}
+void aggiungi_plot(CLI::App& app, int& stato) {
+    auto o = std::make_shared<OpzioniPlot>();
+    auto* sub = app.add_subcommand("plot", "Disegna la linea in una pagina da esplorare nel browser.");
+    sub->footer(spiegazione_plot);
+    sub->add_option("DIR|FILE", o->ingressi, "Cartella dello scenario compilato, o i suoi file")->required();
+    sub->add_option("-o,--output", o->uscita, "Pagina da scrivere (.html), o il disegno con --svg")->required();
+    sub->add_flag("--svg", o->svg, "Scrivi il solo disegno SVG, senza script");
+    sub->callback([o, &stato] { stato = esegui_plot(*o); });
 }
+
+}  // namespace scenario

@@ -9,6 +9,7 @@
 
 #include "compiler/guasti.h"
 #include "compiler/nomi_file.h"
+#include "tests/fuzz/decodifica_verifica.h"
 #include "tests/fuzz/formati.h"
 
 namespace scenario::fuzz {
@@ -107,11 +108,14 @@ std::string verifica_formati(const Compilazione& c) {
     return e;
 }
 
+// What the compiler writes, its decoders read back whole, alone and together.
+std::string verifica_decodifica(const Compilazione& c) { return verifica_compilati(c.archivio.file, c.s); }
+
 }  // namespace
 
 std::string verifica_compilazione(const Compilazione& c) {
     for (auto* regola : {&verifica_esito, &verifica_codice, &verifica_testi, &verifica_griglia, &verifica_scritti,
-                         &verifica_formati}) {
+                         &verifica_formati, &verifica_decodifica}) {
         if (std::string e = regola(c); !e.empty()) return e;
     }
     return {};
