@@ -10,7 +10,8 @@ set(scenario_pacchetti_debian
   "nlohmann_json=nlohmann-json3-dev"
   "GTest=libgtest-dev libgmock-dev"
   "benchmark=libbenchmark-dev"
-  "X11=libx11-dev libxft-dev")
+  "X11=libx11-dev libxft-dev"
+  "LibXml2=libxml2-dev")
 
 # The Debian packages of `nome` into `uscita`, empty when it is not ours.
 function(scenario_pacchetti_di nome uscita)
@@ -79,6 +80,9 @@ macro(scenario_fornisci_dipendenza metodo nome)
       scenario_installa_pacchetti("${_scenario_pacchetti}" "${nome}")
       # The first call may have cached a NOTFOUND directory or path.
       unset(${nome}_DIR CACHE)
+      string(TOUPPER ${nome} _scenario_nome)
+      unset(${_scenario_nome}_INCLUDE_DIR CACHE)
+      unset(${_scenario_nome}_LIBRARY CACHE)
       find_package(${nome} ${ARGN} BYPASS_PROVIDER)
     endif()
   endif()

@@ -42,7 +42,11 @@ T valido_o_errore(const fs::path& p, Decodificato<T> r) {
 std::vector<fs::path> candidati(const fs::path& p, Formato f) {
     const std::string nome = p.filename().string();
     const fs::path cartella = p.parent_path().empty() ? fs::path(".") : p.parent_path();
-    if (f == Formato::celle) return {cartella / (nome.substr(0, nome.size() - 4) + ".sim")};
+    if (f == Formato::celle) {
+        const fs::path tabella = cartella / (nome.substr(0, nome.size() - 4) + ".sim");
+        std::error_code ec;
+        return fs::exists(tabella, ec) ? std::vector<fs::path>{tabella} : std::vector<fs::path>{};
+    }
     const std::string inizio = minuscolo(nome.substr(0, nome.size() - fine_tracciato.size()) + "_");
     std::vector<fs::path> trovati;
     std::error_code ec;
