@@ -114,7 +114,7 @@ std::string stazioni(const ScenarioCaricato& s, const std::vector<Punto>& p) {
     for (std::size_t n = 1; n < slot::progressiva_tre; ++n) {
         if (uso_voce(*s.voci, n) != UsoVoce::stazione) continue;
         const Voce& v = (*s.voci)[n];
-        nomi.push_back({n, v.numero4 != 0 ? 3 : v.byte0 < 25 ? 2 : 1, &vicino(p, v.numero3)});
+        nomi.push_back({n, rilievo_stazione(*s.voci, n), &vicino(p, v.numero3)});
     }
     std::ranges::stable_sort(nomi, [](const Nome& a, const Nome& b) { return a.priorita > b.priorita; });
     std::vector<Scatola> prese;
@@ -130,7 +130,7 @@ std::string stazioni(const ScenarioCaricato& s, const std::vector<Punto>& p) {
         const Scatola b{lx - w / 2 - 3, ly - 12, lx + w / 2 + 3, ly + 3};
         if (std::ranges::any_of(prese, [&](const Scatola& a) { return sovrapposte(a, b); })) continue;
         prese.push_back(b);
-        testi += "<text class=\"nome-pianta" + std::string(n.priorita == 3 ? " fermata" : "") + "\" x=\"" + num(lx) +
+        testi += "<text class=\"nome-pianta" + std::string(n.priorita >= 3 ? " fermata" : "") + "\" x=\"" + num(lx) +
                  "\" y=\"" + num(ly) + "\">" + esc(nome) + "</text>";
     }
     return punti + "\n" + testi + "\n";

@@ -124,6 +124,8 @@ std::string curva(const Vista& v, std::string_view classe, const std::vector<std
 
 // ----- height and speed
 
+// Heights are kept in metres in data-punti: the script fits the vertical
+// scale to the stretch in view, so a zoomed climb shows as a climb.
 std::string altimetria(const ScenarioCaricato& s, const Vista& v, double h) {
     std::vector<std::pair<double, double>> quote;
     double q = 0;
@@ -134,17 +136,31 @@ std::string altimetria(const ScenarioCaricato& s, const Vista& v, double h) {
         q += *g * 0.05;
     }
     if (quote.empty()) return "<text class=\"vuoto\" x=\"" + num(margine_sinistro + 8) + "\" y=\"20\">nessuna pendenza</text>";
-    const auto [mn, mx] = std::ranges::minmax(quote, {}, [](const auto& p) { return p.second; });
-    const double basso = mn.second, alto = std::max(mx.second, basso + 1);
-    const auto y = [&](double quota) { return h - 12 - (quota - basso) / (alto - basso) * (h - 26); };
-    std::vector<std::pair<double, double>> punti;
-    for (const auto& [m, quota] : quote) punti.emplace_back(m, y(quota));
-    std::string out = curva(v, "area-quota", punti, "data-base=\"" + num(h - 4) + "\"");
-    out += curva(v, "linea-quota", punti);
-    const std::string scala = std::string(fuori_ritaglio) + "<text class=\"scala\" x=\"" + num(margine_sinistro - 6) +
-                              "\" y=\"" + num(y(alto) + 4) + "\">" + num(std::round(alto)) + " m</text><text class=\"scala\" x=\"" +
-                              num(margine_sinistro - 6) + "\" y=\"" + num(y(basso) + 4) + "\">" + num(std::round(basso)) +
-                              " m</text>\n";
+    double basso = 1e300, alto = -1e300;
+    for (const auto& [m, quota] : quote) {
+        if (m < v.da || m > v.a) continue;
+        basso = std::min(basso, quota), alto = std::max(alto, quota);
+    }
+    if (basso > alto) basso = alto = quote.front().second;
+    if (alto - basso < 10) {  // a flat stretch sits in the middle, on a 10 m scale
+        const double centro = (alto + basso) / 2;
+        basso = centro - 5, alto = centro + 5;
+    }
+    const double cima = 22, fondo = h - 10;
+    const auto y = [&](double quota) { return fondo - (quota - basso) / (alto - basso) * (fondo - cima); };
+    std::string dati, d;
+    for (const auto& [m, quota] : quote) {
+        dati += (dati.empty() ? "" : " ") + num(m) + "," + num(quota);
+        d += (d.empty() ? "M" : "L") + num(x_di(v, m)) + "," + num(y(quota));
+    }
+    const std::string scala_quote = "data-quote=\"" + num(cima) + "," + num(fondo) + "\" data-punti=\"" + dati + "\"";
+    std::string out = "<path class=\"area-quota\" data-base=\"" + num(h - 2) + "\" " + scala_quote + " d=\"" + d + "L" +
+                      num(x_di(v, quote.back().first)) + "," + num(h - 2) + "L" + num(x_di(v, quote.front().first)) + "," +
+                      num(h - 2) + "Z\"/>\n<path class=\"linea-quota\" " + scala_quote + " d=\"" + d + "\"/>\n";
+    const std::string scala = std::string(fuori_ritaglio) + "<text class=\"scala\" id=\"quota-alta\" x=\"" +
+                              num(margine_sinistro - 6) + "\" y=\"" + num(cima + 4) + "\">" + num(std::round(alto)) +
+                              " m</text><text class=\"scala\" id=\"quota-bassa\" x=\"" + num(margine_sinistro - 6) +
+                              "\" y=\"" + num(fondo + 4) + "\">" + num(std::round(basso)) + " m</text>\n";
     Etichette et;
     for (const Tratto& t : tratti(s.celle, [](const Cella& c) { return c.pendenza_cella; })) {
         if (t.valore == 0) continue;
@@ -263,11 +279,6 @@ std::string rallentamenti(const ScenarioCaricato& s, const VistaCelle& vc, const
     return bande + out + et.svg();
 }
 
-int priorita_stazione(const Voce& st) {
-    if (st.numero4 != 0) return 3;
-    return st.byte0 < 25 ? 2 : 1;
-}
-
 std::string stazioni(const ScenarioCaricato& s, const VistaCelle& vc, const Vista& v, double h) {
     std::string out;
     Etichette et;
@@ -278,8 +289,9 @@ std::string stazioni(const ScenarioCaricato& s, const VistaCelle& vc, const Vist
             out += banda(v, "segno marciapiede", "data-slot=\"" + std::to_string(n) + "\"", st.numero1, st.numero2, 18,
                          9, descrivi_voce(*s.voci, n));
             const double centro = st.numero3;
-            et.aggiungi(centro, x_di(v, centro), 13, priorita_stazione(st), testo_slot(&*s.voci, n).value_or(""),
-                        priorita_stazione(st) == 3 ? "fermata" : "");
+            const int rilievo = rilievo_stazione(*s.voci, n);
+            et.aggiungi(centro, x_di(v, centro), 13, rilievo, testo_slot(&*s.voci, n).value_or(""),
+                        rilievo >= 3 ? "fermata" : "");
         }
     }
     for (std::size_t k = 0; k < s.celle.size(); ++k) {

@@ -44,15 +44,37 @@
       e.setAttribute("x", x0.toFixed(1));
       e.setAttribute("width", Math.max(x1 - x0, 1).toFixed(1));
     });
+    var quote = scalaQuote();
     tutti(profilo, "path[data-punti]").forEach(function (e) {
       var punti = e.getAttribute("data-punti").split(" ").map(function (c) { return c.split(",").map(parseFloat); });
-      var d = punti.map(function (p, i) { return (i ? "L" : "M") + x(p[0]).toFixed(1) + "," + p[1]; }).join("");
+      var y = e.hasAttribute("data-quote") ? quote.y : function (v) { return v; };
+      var d = punti.map(function (p, i) { return (i ? "L" : "M") + x(p[0]).toFixed(1) + "," + y(p[1]).toFixed(1); }).join("");
       var base = e.getAttribute("data-base");
       if (base !== null && punti.length) {
         d += "L" + x(punti[punti.length - 1][0]).toFixed(1) + "," + base + "L" + x(punti[0][0]).toFixed(1) + "," + base + "Z";
       }
       e.setAttribute("d", d);
     });
+  }
+
+  // The height scale fitted to the stretch in view; the margin shows its ends.
+  function scalaQuote() {
+    var linea = profilo.querySelector(".linea-quota");
+    if (!linea) return { y: function (v) { return v; } };
+    var limiti = linea.getAttribute("data-quote").split(",").map(parseFloat);
+    var basso = Infinity, alto = -Infinity;
+    linea.getAttribute("data-punti").split(" ").forEach(function (c) {
+      var p = c.split(",").map(parseFloat);
+      if (p[0] >= vista.da && p[0] <= vista.a) { basso = Math.min(basso, p[1]); alto = Math.max(alto, p[1]); }
+    });
+    if (basso > alto) { basso = 0; alto = 0; }
+    if (alto - basso < 10) {  // a flat stretch sits in the middle, on a 10 m scale
+      var centro = (alto + basso) / 2;
+      basso = centro - 5; alto = centro + 5;
+    }
+    document.getElementById("quota-alta").textContent = Math.round(alto) + " m";
+    document.getElementById("quota-bassa").textContent = Math.round(basso) + " m";
+    return { y: function (q) { return limiti[1] - (q - basso) / (alto - basso) * (limiti[1] - limiti[0]); } };
   }
 
   // Ticks every 100 m .. 100 km, about 80 units apart.

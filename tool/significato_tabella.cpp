@@ -75,6 +75,15 @@ std::string_view nome_uso(UsoVoce u) {
     return "?";
 }
 
+int rilievo_stazione(const Voci& voci, std::size_t n) {
+    std::size_t ultima = 0;
+    for (std::size_t i = slot::primo_posto; i < slot::progressiva_tre; ++i)
+        if (uso_voce(voci, i) == UsoVoce::stazione) ultima = i;
+    if (n == slot::primo_posto || n == ultima) return 4;
+    if (voci[n].numero4 != 0) return 3;
+    return voci[n].byte0 < 25 ? 2 : 1;
+}
+
 std::string orario(std::int64_t secondi) {
     char t[32];
     std::snprintf(t, sizeof t, "%02lld:%02lld:%02lld", static_cast<long long>(secondi / 3600),

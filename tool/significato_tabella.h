@@ -19,6 +19,10 @@ enum class UsoVoce { vuota, stazione, cartello, progressiva, treno, percorso, co
 UsoVoce uso_voce(const Voci& voci, std::size_t slot);
 std::string_view nome_uso(UsoVoce u);
 
+// How much a station's name matters on a crowded drawing: 4 the first and
+// the last station, 3 a scheduled stop, 2 a station with signals, 1 a halt.
+int rilievo_stazione(const Voci& voci, std::size_t slot);
+
 // Seconds of the day as hh:mm:ss.
 std::string orario(std::int64_t secondi);
 
