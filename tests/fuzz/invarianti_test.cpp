@@ -84,7 +84,11 @@ INSTANTIATE_TEST_SUITE_P(
                    tracciato(e)[8] = 0;
                },
                "metro 2 was never computed"},
-        Guasto{"GeometryCutShort", [](Esecuzione& e) { tracciato(e).pop_back(); }, "is cut short"}),
+        Guasto{"GeometryCutShort", [](Esecuzione& e) { tracciato(e).pop_back(); }, "is cut short"},
+        // What only the decoders check: the competition codes tie the files to the names.
+        Guasto{"TableCodeOfOtherNames", [](Esecuzione& e) { tabella(e)[tabella(e).size() - 38 - 4] ^= 1; },
+               "codice di gara ponderato"},
+        Guasto{"CellCodeOfOtherNames", [](Esecuzione& e) { celle(e)[15 + 3] ^= 1; }, "codice di gara semplice"}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace

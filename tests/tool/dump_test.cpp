@@ -38,7 +38,9 @@ protected:
     Uscita dump(const std::string& argomenti) {
         const fs::path out = lavoro / "out.txt", err = lavoro / "err.txt";
         const int stato = esegui(tra_virgolette(SCENARIO_EXE) + " dump " + argomenti + " > " + tra_virgolette(out), err);
-        return {stato, leggi_file(out), leggi_file(err)};
+        std::string testo = leggi_file(out);
+        std::erase(testo, '\r');  // Windows writes text lines with CR LF
+        return {stato, testo, leggi_file(err)};
     }
     std::string file(const char* nome) { return tra_virgolette(cartella / nome); }
     void controlla_ritorno();
