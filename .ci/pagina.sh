@@ -57,7 +57,8 @@ inchiostro() {
   pngtopnm "$1" | ppmhist -noheader | awk '{ tot += $5; if ($4 < 160) n += $5 } END { print (tot ? int(1000 * n / tot) : 0) }'
 }
 
-for vista in "intera|" "stazione|#da=82200&a=85000"; do
+# The zoomed view also marks a metre, which the script shows in both views.
+for vista in "intera|" "stazione|#da=82200&a=85000&m=83600"; do
   nome=${vista%%|*}
   frammento=${vista#*|}
   : >"$lavoro/registro.log"
@@ -70,6 +71,10 @@ for vista in "intera|" "stazione|#da=82200&a=85000"; do
   grep -q 'data-pronta="si"' <<<"$dom" || fallisci "$nome: the page's script did not run to its end"
   if [ -n "$frammento" ]; then
     grep -q 'data-vista="82200-85000"' <<<"$dom" || fallisci "$nome: the page did not open on the stretch in its address"
+    grep -q 'id="cursore-profilo" class="cursore"' <<<"$dom" && grep -q 'metro 83600 · km 83,600' <<<"$dom" ||
+      fallisci "$nome: the metre in the address is not marked in the profile"
+    grep -Eq 'id="cursore-pianta" class="cursore" r="6" cx="[1-9]' <<<"$dom" ||
+      fallisci "$nome: the metre in the address is not marked in the plan"
   fi
   n_colori=$(colori "$uscita/$nome.png")
   pieni=$(inchiostro "$uscita/$nome.png")

@@ -38,7 +38,8 @@ script in linea: non scarica nulla) da aprire in un browser:
 Ogni segno mostra i suoi valori al passaggio del puntatore. La rotella
 ingrandisce, il trascinamento sposta, "tutta la linea" torna all'inizio;
 puntare un metro nella pianta lo segna nel profilo e viceversa. L'indirizzo
-pagina.html#da=37000&a=39500 apre la pagina su quel tratto.
+pagina.html#da=37000&a=39500&m=37800 apre la pagina su quel tratto, con il
+metro 37800 segnato.
 DIR e' una cartella con un solo file delle celle (PERCORSO_TRENO.dat, con la
 sua .sim e PERCORSO_linea.dat accanto); oppure si indicano i file.
 --svg scrive il solo disegno SVG, statico.

@@ -1,6 +1,6 @@
 // The page's script: zoom and pan along the distance axis (wheel, drag, the
 // "tutta la linea" button, or #da=M&a=M in the address), labels thinned for
-// the zoom, and the plan linked with the profile. Without it the page is the
+// the zoom, and the plan linked with the profile (#m=M marks a metre in both). Without it the page is the
 // same drawing at its whole-line view, every mark with its title.
 (function () {
   "use strict";
@@ -11,6 +11,7 @@
   var NS = "http://www.w3.org/2000/svg";
   var vista = { da: dati.intera[0], a: dati.intera[1] };
   var larghezzaMinima = 300;
+  var metroIndirizzo = null;  // the metre the address asks to mark
 
   function x(m) { return dati.sinistra + (m - vista.da) / (vista.a - vista.da) * dati.area; }
   function metro(xp) { return vista.da + (xp - dati.sinistra) / dati.area * (vista.a - vista.da); }
@@ -132,7 +133,9 @@
     trattoInPianta();
     document.getElementById("tratto").textContent = "da " + km(vista.da) + " a " + km(vista.a);
     document.documentElement.setAttribute("data-vista", Math.round(vista.da) + "-" + Math.round(vista.a));
-    if (history.replaceState) history.replaceState(null, "", "#da=" + Math.round(vista.da) + "&a=" + Math.round(vista.a));
+    var indirizzo = "#da=" + Math.round(vista.da) + "&a=" + Math.round(vista.a);
+    if (metroIndirizzo !== null) indirizzo += "&m=" + Math.round(metroIndirizzo);
+    if (history.replaceState) history.replaceState(null, "", indirizzo);
   }
 
   function vai(da, a) { vista = limita(da, a); aggiorna(); }
@@ -175,6 +178,7 @@
       if (kv.length === 2) h[kv[0]] = parseFloat(kv[1]);
     });
     if (isFinite(h.da) && isFinite(h.a) && h.a > h.da) vista = limita(h.da, h.a);
+    metroIndirizzo = isFinite(h.m) ? h.m : null;
   }
 
   var trascina = null;
@@ -204,9 +208,14 @@
     });
   }
   document.getElementById("tutta").addEventListener("click", function () { vai(dati.intera[0], dati.intera[1]); });
-  window.addEventListener("hashchange", function () { leggiIndirizzo(); aggiorna(); });
+  window.addEventListener("hashchange", function () {
+    leggiIndirizzo();
+    aggiorna();
+    if (metroIndirizzo !== null) segna(metroIndirizzo);
+  });
 
   leggiIndirizzo();
   aggiorna();
+  if (metroIndirizzo !== null) segna(metroIndirizzo);
   document.documentElement.setAttribute("data-pronta", "si");
 })();

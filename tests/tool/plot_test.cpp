@@ -200,6 +200,16 @@ TEST_F(Plot, InputsThatNameNoOneScenario) {
               2);
 }
 
+// A scenario compiled without its geometry is drawn without a plan, and the page says so.
+TEST_F(Plot, WithoutTheGeometryThereIsNoPlan) {
+    fs::remove(cartella / "Vordano_Seli_linea.dat");
+    ASSERT_EQ(plot(tra_virgolette(cartella.percorso()) + " -o " + tra_virgolette(lavoro / "linea.html")), 0) << errori();
+    const std::string pagina = leggi_file(lavoro / "linea.html");
+    EXPECT_EQ(analizza(pagina).errori, "");
+    EXPECT_NE(pagina.find("geometria assente"), std::string::npos);
+    EXPECT_NE(errori().find("senza la geometria"), std::string::npos) << errori();
+}
+
 TEST_F(Plot, HelpIsItalianWithAnExample) {
     EXPECT_EQ(plot("--help"), 0);
     const std::string aiuto = leggi_file(lavoro / "out.txt");
