@@ -3,6 +3,7 @@
 // check runs before the first byte goes out, so a damaged file prints nothing.
 #include "tool/comando_dump.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -188,8 +189,9 @@ json elemento_json(const Elemento& e) {
 
 std::string stampa_tracciato(const OpzioniDump& o, const Tracciato& t) {
     const std::int64_t metri = std::int64_t{t.lunghezza_estesa} + 1;
-    const std::int64_t passo = o.ogni.value_or(1);
-    const std::int64_t inizio = std::max<std::int64_t>(0, (std::max<std::int64_t>(o.da, 0) + passo - 1) / passo * passo);
+    // Clamped to the file first, so that no sum below can overflow whatever the command line says.
+    const std::int64_t passo = std::clamp<std::int64_t>(o.ogni.value_or(1), 1, metri);
+    const std::int64_t inizio = (std::clamp<std::int64_t>(o.da, 0, metri) + passo - 1) / passo * passo;
     const std::int64_t fine = std::min<std::int64_t>(o.a, metri - 1);
     std::string out;
     if (o.json) {
