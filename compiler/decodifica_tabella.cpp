@@ -35,7 +35,7 @@ void leggi_dopo_il_testo(LettoreByte& b, Voce& v) {
 }
 
 std::string cut(std::size_t slot, const LettoreByte& b) {
-    return "il record " + std::to_string(slot) + " è tagliato: il file finisce al byte " +
+    return "il record " + std::to_string(slot) + " e' tagliato: il file finisce al byte " +
            std::to_string(b.dimensione());
 }
 
@@ -110,7 +110,7 @@ Risultato decodifica_tabella(std::string_view dati) {
     }
     if (!b.alla_fine()) {
         return {{}, difetto(Controllo::tabella_numero_record, b.posizione(),
-                            "dopo l'87° record restano " + std::to_string(dati.size() - b.posizione()) + " byte")};
+                            "dopo il record 86 restano " + std::to_string(dati.size() - b.posizione()) + " byte")};
     }
     if (auto d = verifica_marcatori(r.dati)) return {{}, std::move(d)};
     return r;

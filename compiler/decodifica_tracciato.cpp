@@ -21,7 +21,7 @@ std::string elemento(std::size_t k) { return "l'elemento " + std::to_string(k); 
 // One element at the cursor into e; the failed check when it breaks the layout.
 std::optional<Difetto> leggi_elemento(LettoreByte& b, std::size_t k, Elemento& e) {
     const std::size_t inizio = b.posizione();
-    if (!b.restano(2)) return Difetto{Controllo::tracciato_valore, inizio, elemento(k) + " è tagliato nel tag"};
+    if (!b.restano(2)) return Difetto{Controllo::tracciato_valore, inizio, elemento(k) + " e' tagliato nel tag"};
     const std::uint16_t tag = b.u16();
     e.tag = static_cast<Elemento::Tag>(tag);
     switch (e.tag) {
@@ -34,13 +34,13 @@ std::optional<Difetto> leggi_elemento(LettoreByte& b, std::size_t k, Elemento& e
             if (!b.restano(8)) break;
             e.doppio = b.f64();
             if (std::isfinite(e.doppio)) return std::nullopt;
-            return Difetto{Controllo::tracciato_valore_finito, inizio, elemento(k) + " non è un numero finito"};
+            return Difetto{Controllo::tracciato_valore_finito, inizio, elemento(k) + " non e' un numero finito"};
         default:
             return Difetto{Controllo::tracciato_tag, inizio,
                            elemento(k) + " ha il tag " + std::to_string(tag) + " invece di 0, 2 o 5"};
     }
     return Difetto{Controllo::tracciato_valore, inizio,
-                   elemento(k) + " (tag " + std::to_string(tag) + ") è tagliato: il file finisce al byte " +
+                   elemento(k) + " (tag " + std::to_string(tag) + ") e' tagliato: il file finisce al byte " +
                        std::to_string(b.dimensione())};
 }
 
@@ -85,8 +85,8 @@ Risultato verifica_forma(Risultato r, std::size_t dimensione) {
         const std::size_t metri = el.size() / 2;
         return difettoso(Controllo::tracciato_punti_fissi, posizione_di(el, *k),
                          "la coordinata " + std::to_string(*k / metri) + " del metro " + std::to_string(*k % metri) +
-                             (el[0].tag == Elemento::Tag::vuoto ? " è assegnata, ma il metro 0 non lo è"
-                                                                : " non è il suo punto fisso (0, 0), (0, 1)"));
+                             (el[0].tag == Elemento::Tag::vuoto ? " e' assegnata, ma il metro 0 non lo e'"
+                                                                : " non e' il suo punto fisso (0, 0), (0, 1)"));
     }
     r.dati.lunghezza_estesa = static_cast<std::int32_t>(el.size() / 2 - 1);
     return r;
