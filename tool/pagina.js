@@ -200,6 +200,7 @@
     segna(metro(p.x));
   });
   profilo.addEventListener("pointerup", function () { trascina = null; });
+  profilo.addEventListener("pointercancel", function () { trascina = null; });
   if (pianta && dati.pianta.length) {
     pianta.addEventListener("pointermove", function (e) { var c = metroInPianta(punto(e)); if (c) segna(c[0]); });
     pianta.addEventListener("click", function (e) {
