@@ -50,10 +50,10 @@ inline const FileCompilati& incorporato() {
     return f;
 }
 
-// A route of 0 m, the shortest there is, with one curve: 141 cells, 7001 metres.
+// A route of 1000 m with one curve: 161 cells, 8001 metres, 1000 more than the shortest route's.
 inline const FileCompilati& piccolo() {
     static const FileCompilati f =
-        compila("[generale]\r\nlunghezza percorso, 0\r\n[curve]\r\ncurvad3, 100, 200\r\n[fine]\r\n",
+        compila("[generale]\r\nlunghezza percorso, 1000\r\n[curve]\r\ncurvad3, 100, 200\r\n[fine]\r\n",
                 "[generale]\r\nsegnale, 850, 2, 4, 1, 0, 0, 0, 0,0,0, 0\r\n[fine]\r\n");
     return f;
 }
