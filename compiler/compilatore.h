@@ -21,8 +21,9 @@ enum class Esito {
 };
 
 // The whole compile. nome_percorso and numero_treno must be set in s.
-// j nonzero asks for the line geometry too. Writes through a.scrivi in the
-// order geometry, table, cells; a failing write throws out of here.
+// j nonzero asks for the line geometry too. Writes through one
+// a.scrivi_insieme, in the order geometry, table, cells, so they change
+// together; a failing write throws out of here.
 Esito memorizza_percorso(Stato& s, Archivio& a, std::int32_t& j);
 
 // Both readers: the line text, then the train text. Faults stay recorded.

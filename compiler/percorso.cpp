@@ -2,6 +2,8 @@
 // markers and codes, write the compiled files.
 #include "compiler/percorso.h"
 
+#include <vector>
+
 #include "compiler/codici_gara.h"
 #include "compiler/codifica.h"
 #include "compiler/interi.h"
@@ -49,10 +51,13 @@ Esito percorri_celle(Stato& s) {
     return timbra(s);
 }
 
+// One change: the simulator must never find a table beside cells of another compile.
 void scrivi_compilati(const Stato& s, Archivio& a) {
-    if (s.scrivi_tracciato != 0) a.scrivi(nome_tracciato(s), codifica_tracciato(s));
-    a.scrivi(nome_tabella(s), codifica_voci(s));
-    a.scrivi(nome_file_celle(s), codifica_celle(s));
+    std::vector<FileNuovo> file;
+    if (s.scrivi_tracciato != 0) file.push_back({nome_tracciato(s), codifica_tracciato(s)});
+    file.push_back({nome_tabella(s), codifica_voci(s)});
+    file.push_back({nome_file_celle(s), codifica_celle(s)});
+    a.scrivi_insieme(file);
 }
 
 // Without a grid (the line text was missing, unusable or had no length)

@@ -22,8 +22,9 @@ Esito percorri_celle(Stato& s);
 void abbattimenti_avviso(Stato& s, std::int32_t i);
 void abbattimenti_rallentamento(Stato& s, std::int32_t i);
 
-// The compiled files in their order: geometry (only when scrivi_tracciato is
-// nonzero), scenario table, cells. A failing write throws out of here.
+// The compiled files in their order, as one change: geometry (only when
+// scrivi_tracciato is nonzero), scenario table, cells. A failing write throws
+// out of here.
 void scrivi_compilati(const Stato& s, Archivio& a);
 
 }  // namespace scenario

@@ -18,17 +18,19 @@ public:
     bool esiste(const std::string& nome) override;
     std::optional<std::string> leggi(const std::string& nome) override;
     void elimina(const std::string& nome) override;
-    // Writes a temporary file beside the old one and renames it over it, so a
+    // Writes a new temporary beside the old file and renames it over it, so a
     // failure at any point leaves either the old file or the new one, whole.
     // An older file without write permission is refused, even for root.
+    // Failures throw GuastoFile.
     void scrivi(const std::string& nome, std::string_view dati) override;
+    // The same for several files at once: the folder then holds either every
+    // older file or every new one.
+    void scrivi_insieme(std::span<const FileNuovo> file) override;
 
     // Full path of a name: the folder joined with the platform's separator.
     std::filesystem::path percorso(const std::string& nome) const { return cartella_ / nome; }
 
 private:
-    std::error_code scrivi_temporaneo(const std::filesystem::path& temporaneo, std::string_view dati);
-
     std::filesystem::path cartella_;
     OperazioniFile* operazioni_;
 };

@@ -1,16 +1,12 @@
 // The real file operations of the disk archive: C streams for the bytes, and
-// the system's own calls where the standard library has no durable equivalent.
+// the system's own calls (sistema_file.h) where the standard library has no
+// exclusive, durable or locking equivalent.
 #include "platform/operazioni_file.h"
 
 #include <array>
 #include <cerrno>
 
-#ifdef _WIN32
-#include <io.h>
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
+#include "platform/sistema_file.h"
 
 namespace scenario {
 namespace fs = std::filesystem;
@@ -19,14 +15,6 @@ namespace {
 
 // The last C library failure; EIO where the library gave no number.
 std::error_code errore_c() { return {errno != 0 ? errno : EIO, std::generic_category()}; }
-
-std::FILE* apri_flusso(const fs::path& p, bool scrittura) {
-#ifdef _WIN32
-    return _wfopen(p.c_str(), scrittura ? L"wb" : L"rb");
-#else
-    return std::fopen(p.c_str(), scrittura ? "wb" : "rb");
-#endif
-}
 
 std::error_code leggi_flusso(std::FILE* f, std::string& dati) {
     std::array<char, 65536> blocco{};
@@ -43,24 +31,19 @@ class OperazioniDiSistema final : public OperazioniFile {
 public:
     std::error_code esamina(const fs::path& p, StatoFile& stato) override {
         std::error_code ec;
-        const fs::file_status s = fs::status(p, ec);
+        const fs::file_status s = fs::symlink_status(p, ec);
         stato = StatoFile{};
         if (s.type() == fs::file_type::not_found) return {};
         if (ec) return ec;
         constexpr fs::perms scrittura = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
         stato.esiste = true;
         stato.regolare = s.type() == fs::file_type::regular;
-        stato.sola_lettura = (s.permissions() & scrittura) == fs::perms::none;
+        stato.cartella = s.type() == fs::file_type::directory;
+        stato.sola_lettura = stato.regolare && (s.permissions() & scrittura) == fs::perms::none;
         return {};
     }
 
-    std::error_code apri(const fs::path& p, std::FILE*& f) override {
-        errno = 0;
-        std::FILE* aperto = apri_flusso(p, true);
-        if (!aperto) return errore_c();
-        f = aperto;
-        return {};
-    }
+    std::error_code crea_nuovo(const fs::path& p, std::FILE*& f) override { return sistema::crea_esclusivo(p, f); }
 
     std::error_code scrivi(std::FILE* f, std::string_view dati) override {
         errno = 0;
@@ -68,51 +51,32 @@ public:
         return {};
     }
 
-    std::error_code sincronizza(std::FILE* f) override {
-        errno = 0;
-        if (std::fflush(f) != 0) return errore_c();
-#ifdef _WIN32
-        if (_commit(_fileno(f)) != 0) return errore_c();
-#else
-        if (fsync(fileno(f)) != 0) return errore_c();
-#endif
-        return {};
-    }
+    std::error_code sincronizza(std::FILE* f) override { return sistema::sincronizza_file(f); }
 
     std::error_code chiudi(std::FILE* f) override {
         errno = 0;
         return std::fclose(f) != 0 ? errore_c() : std::error_code{};
     }
 
-    std::error_code rinomina(const fs::path& da, const fs::path& a) override {
-#ifdef _WIN32
-        if (!MoveFileExW(da.c_str(), a.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return {static_cast<int>(GetLastError()), std::system_category()};
-#else
-        errno = 0;
-        if (std::rename(da.c_str(), a.c_str()) != 0) return errore_c();
-#endif
-        return {};
-    }
-
-    std::error_code elimina(const fs::path& p) override {
-        errno = 0;
-#ifdef _WIN32
-        const bool fallita = _wremove(p.c_str()) != 0;
-#else
-        const bool fallita = unlink(p.c_str()) != 0;
-#endif
-        if (fallita && errno != ENOENT) return errore_c();
-        return {};
-    }
+    std::error_code rinomina(const fs::path& da, const fs::path& a) override { return sistema::rinomina(da, a); }
+    std::error_code collega(const fs::path& da, const fs::path& a) override { return sistema::collega(da, a); }
+    std::error_code elimina(const fs::path& p) override { return sistema::elimina(p); }
 
     std::error_code leggi(const fs::path& p, std::string& dati) override {
         errno = 0;
-        std::FILE* f = apri_flusso(p, false);
+        std::FILE* f = sistema::apri_lettura(p);
         if (!f) return errore_c();
         std::error_code ec = leggi_flusso(f, dati);
         std::fclose(f);  // read only: nothing to lose on close
         return ec;
+    }
+
+    std::error_code sincronizza_cartella(const fs::path& cartella) override {
+        return sistema::sincronizza_cartella(cartella);
+    }
+
+    std::error_code blocca(const fs::path& cartella, std::unique_ptr<BloccoCartella>& blocco) override {
+        return sistema::blocca(cartella, blocco);
     }
 };
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <system_error>
+#include <vector>
 
 #include "platform/archivio_disco.h"
 #include "tests/app/archivio_temporaneo.h"
@@ -57,6 +58,34 @@ TEST(ArchivioDisco, AReadOnlyOlderFileIsRefusedAndKept) {
     }
     EXPECT_EQ(leggi_file(c / "r.txt"), "old");
     EXPECT_EQ(nomi_in(c.percorso()), std::vector<std::string>{"r.txt"}) << "no temporary file left";
+}
+
+// The temporary is a new name of its own: a person's files beside the
+// output, whatever they are called, stay as they are.
+TEST(ArchivioDisco, FilesBesideTheOutputAreNeverTouched) {
+    CartellaTemporanea c;
+    const std::vector<std::string> accanto = {"a.txt.tmp", ".a.txt.tmp", "a.txt~", ".a.txt.ABCDEF"};
+    for (const auto& nome : accanto) scrivi_file(c / nome, "mio " + nome);
+    ArchivioDisco a(c.percorso());
+    a.scrivi("a.txt", "new");
+    a.scrivi_insieme(std::vector<FileNuovo>{{"a.txt", "newer"}, {"b.txt", "new b"}});
+    EXPECT_EQ(leggi_file(c / "a.txt"), "newer");
+    EXPECT_EQ(leggi_file(c / "b.txt"), "new b");
+    for (const auto& nome : accanto) EXPECT_EQ(leggi_file(c / nome), "mio " + nome);
+    EXPECT_EQ(nomi_in(c.percorso()).size(), accanto.size() + 2) << "no temporary or spare left";
+}
+
+// One read-only older file stops the whole change before any file moves.
+TEST(ArchivioDisco, AReadOnlyFileAmongSeveralKeepsThemAllOld) {
+    CartellaTemporanea c;
+    for (const char* nome : {"x.dat", "x.sim", "y.dat"}) scrivi_file(c / nome, "old");
+    fs::permissions(c / "y.dat", fs::perms::owner_read);
+    ArchivioDisco a(c.percorso());
+    EXPECT_THROW(a.scrivi_insieme(std::vector<FileNuovo>{{"x.dat", "1"}, {"x.sim", "2"}, {"y.dat", "3"}}),
+                 std::system_error);
+    for (const char* nome : {"x.dat", "x.sim", "y.dat"}) EXPECT_EQ(leggi_file(c / nome), "old") << nome;
+    EXPECT_EQ(nomi_in(c.percorso()).size(), 3u);
+    fs::permissions(c / "y.dat", fs::perms::owner_all);  // lets Windows remove the folder
 }
 
 TEST(ArchivioDisco, AFolderThatIsNotThereFailsWithoutLeavingAnything) {

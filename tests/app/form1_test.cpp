@@ -48,6 +48,10 @@ public:
         d_.eventi.push_back("scrivi " + nome);
         disco_.scrivi(nome, dati);
     }
+    void scrivi_insieme(std::span<const FileNuovo> file) override {
+        for (const FileNuovo& f : file) d_.eventi.push_back("scrivi " + f.nome);
+        disco_.scrivi_insieme(file);
+    }
 
 private:
     Diario& d_;

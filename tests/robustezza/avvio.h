@@ -1,4 +1,4 @@
-// Starts the builder as its own process, without a display, so a test can
+// Starts a program as its own process, without a display, so a test can
 // wait for it or kill it at a moment it chooses. Linux only.
 #pragma once
 
@@ -7,12 +7,22 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace scenario::test {
 
+struct Avvio {
+    std::vector<std::string> argomenti;                // after the program's name
+    std::filesystem::path uscita = "/dev/null";        // standard output
+    std::optional<std::uintmax_t> limite_file;         // largest file it may write (RLIMIT_FSIZE), SIGXFSZ ignored
+};
+
 // Starts `programma` with standard error going to `errori`; its process id.
-pid_t avvia(const std::filesystem::path& programma, const std::filesystem::path& errori);
+pid_t avvia(const std::filesystem::path& programma, const std::filesystem::path& errori, const Avvio& avvio = {});
 
 // Waits for the process to end; the wait status as waitpid gives it.
 int attendi(pid_t pid);

@@ -65,8 +65,9 @@ std::vector<std::string> temporanei_in(const fs::path& cartella) {
     std::vector<std::string> nomi;
     for (const auto& e : fs::directory_iterator(cartella)) {
         const std::string nome = e.path().filename().string();
-        if (nome.ends_with(".tmp")) nomi.push_back(nome);
+        if (nome_nascosto(nome)) nomi.push_back(nome);
     }
+    std::ranges::sort(nomi);
     return nomi;
 }
 
@@ -96,8 +97,14 @@ void ArchivioDiario::elimina(const std::string& nome) {
 }
 
 void ArchivioDiario::scrivi(const std::string& nome, std::string_view dati) {
-    apri_chiamata(TipoChiamata::scrivi, nome).dati = std::string(dati);
+    apri_chiamata(TipoChiamata::scrivi, nome).scritti = {{nome, std::string(dati)}};
     dentro_.scrivi(nome, dati);
+    chiudi_chiamata();
+}
+
+void ArchivioDiario::scrivi_insieme(std::span<const FileNuovo> file) {
+    apri_chiamata(TipoChiamata::scrivi_insieme, "").scritti.assign(file.begin(), file.end());
+    dentro_.scrivi_insieme(file);
     chiudi_chiamata();
 }
 
@@ -140,15 +147,30 @@ std::size_t chiamata_di(const std::vector<Chiamata>& chiamate, std::size_t indic
     throw std::out_of_range("file operation " + std::to_string(indice) + " ran outside every archive call");
 }
 
+namespace {
+
+const FileNuovo* scritto_in(const Chiamata& c, const std::string& nome) {
+    for (const FileNuovo& f : c.scritti)
+        if (f.nome == nome) return &f;
+    return nullptr;
+}
+
+}  // namespace
+
 std::size_t scrittura_di(const std::vector<Chiamata>& chiamate, const std::string& nome) {
     for (std::size_t c = 0; c < chiamate.size(); ++c)
-        if (chiamate[c].tipo == TipoChiamata::scrivi && chiamate[c].nome == nome) return c;
+        if (scritto_in(chiamate[c], nome)) return c;
     throw std::out_of_range(nome + " is never written");
 }
 
+const std::string& dati_scritti(const std::vector<Chiamata>& chiamate, const std::string& nome) {
+    return scritto_in(chiamate[scrittura_di(chiamate, nome)], nome)->dati;
+}
+
+// A write of several files lands whole: that is what the tests hold it to.
 Istantanea dopo_le_chiamate(Istantanea partenza, const std::vector<Chiamata>& chiamate, std::size_t fino_a) {
     for (std::size_t c = 0; c < fino_a && c < chiamate.size(); ++c) {
-        if (chiamate[c].tipo == TipoChiamata::scrivi) partenza[chiamate[c].nome] = chiamate[c].dati;
+        for (const FileNuovo& f : chiamate[c].scritti) partenza[f.nome] = f.dati;
         if (chiamate[c].tipo == TipoChiamata::elimina) partenza.erase(chiamate[c].nome);
     }
     return partenza;

@@ -38,17 +38,19 @@ using Istantanea = std::map<std::string, std::string>;
 Istantanea istantanea(const std::filesystem::path& cartella, const std::string& escluso = "");
 // What differs between two folders, one line per file; empty when none does.
 std::string differenze(const Istantanea& attesa, const Istantanea& trovata);
-// Names of every entry ending in ".tmp", whatever its kind.
+// Names of every hidden temporary or spare (".NAME.XXXXXX"), whatever its kind.
 std::vector<std::string> temporanei_in(const std::filesystem::path& cartella);
 
-enum class TipoChiamata { esiste, leggi, elimina, scrivi };
+enum class TipoChiamata { esiste, leggi, elimina, scrivi, scrivi_insieme };
 
 struct Chiamata {
     TipoChiamata tipo;
-    std::string nome;
-    std::string dati;                   // what a write asked for
+    std::string nome;                   // empty for scrivi_insieme
+    std::vector<FileNuovo> scritti;     // what a write asked for, one file or several
     std::size_t prima_operazione = 0;   // file operations [prima, dopo) ran inside it
     std::size_t dopo_operazione = 0;
+
+    bool scrive() const { return tipo == TipoChiamata::scrivi || tipo == TipoChiamata::scrivi_insieme; }
 };
 
 // Passes every call on and records it with the file operations it caused.
@@ -60,6 +62,7 @@ public:
     std::optional<std::string> leggi(const std::string& nome) override;
     void elimina(const std::string& nome) override;
     void scrivi(const std::string& nome, std::string_view dati) override;
+    void scrivi_insieme(std::span<const FileNuovo> file) override;
 
     const std::vector<Chiamata>& chiamate() const { return chiamate_; }
 
@@ -92,8 +95,10 @@ Riferimento corsa_di_riferimento();
 
 // The archive call during which file operation `indice` ran.
 std::size_t chiamata_di(const std::vector<Chiamata>& chiamate, std::size_t indice);
-// The archive call that writes `nome`.
+// The archive call that writes `nome`, alone or with others.
 std::size_t scrittura_di(const std::vector<Chiamata>& chiamate, const std::string& nome);
+// What that call wrote into `nome`.
+const std::string& dati_scritti(const std::vector<Chiamata>& chiamate, const std::string& nome);
 // The folder once calls [0, fino_a) have done their work on `partenza`.
 Istantanea dopo_le_chiamate(Istantanea partenza, const std::vector<Chiamata>& chiamate, std::size_t fino_a);
 

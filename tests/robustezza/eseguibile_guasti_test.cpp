@@ -1,6 +1,7 @@
 // The builder itself, started as a person starts it, on a disk that fails in
-// three real ways: status 4, a report naming the number and the file, and no
-// file lost or cut short. Linux only (a full device, symbolic links).
+// real ways: status 4, a report naming the number and the file, and no file
+// lost or cut short, the compiled files all old or all new. Linux only
+// (a file size limit, a folder under a file's name).
 #ifndef _WIN32
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <cctype>
 #include <cerrno>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "tests/app/archivio_temporaneo.h"
@@ -24,19 +26,14 @@ namespace fs = std::filesystem;
 struct CasoDisco {
     const char* descrizione;
     void (*guasta)(const fs::path& cartella);  // turns a folder of older files into a failing one
+    std::optional<std::uintmax_t> limite_file;  // the largest file the run may write
     int numero;
     const char* file;  // the file the run stops at
 };
 
 void PrintTo(const CasoDisco& caso, std::ostream* os) { *os << caso.descrizione; }
 
-// Writes to the notes' temporary land on a device that is always full.
-void note_su_disco_pieno(const fs::path& c) { fs::create_symlink("/dev/full", c / "Vordano_Seli_4936_note.txt.tmp"); }
-
-// The line text's temporary cannot be created: it points into a missing folder.
-void testo_linea_non_creabile(const fs::path& c) {
-    fs::create_symlink(c / "manca" / "x", c / "Vordano_Seli_linea.txt.tmp");
-}
+void niente(const fs::path&) {}
 
 // A folder holds the scenario table's name: the new table cannot take it.
 void tabella_occupata(const fs::path& c) {
@@ -48,7 +45,6 @@ void tabella_occupata(const fs::path& c) {
 class EseguibileSuDiscoGuasto : public ::testing::TestWithParam<CasoDisco> {
 protected:
     void SetUp() override {
-        if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
         programma = cartella / nome_programma;
         fs::copy_file(CREA_SCENARIO_EXE, programma);
     }
@@ -67,7 +63,9 @@ TEST_P(EseguibileSuDiscoGuasto, EndsWithStatus4AndTheFilesBeforeTheFailureOnly) 
     caso.guasta(cartella.percorso());
     const Istantanea partenza = istantanea(cartella.percorso(), nome_programma);
 
-    const int stato = attendi(avvia(programma, errori));
+    Avvio avvio;
+    avvio.limite_file = caso.limite_file;
+    const int stato = attendi(avvia(programma, errori, avvio));
 
     ASSERT_TRUE(WIFEXITED(stato)) << "status " << stato;
     EXPECT_EQ(WEXITSTATUS(stato), 4);
@@ -82,9 +80,11 @@ TEST_P(EseguibileSuDiscoGuasto, EndsWithStatus4AndTheFilesBeforeTheFailureOnly) 
 
 INSTANTIATE_TEST_SUITE_P(
     Casi, EseguibileSuDiscoGuasto,
-    ::testing::Values(CasoDisco{"disk full", note_su_disco_pieno, ENOSPC, "Vordano_Seli_4936_note.txt"},
-                      CasoDisco{"create fails", testo_linea_non_creabile, ENOENT, "Vordano_Seli_linea.txt"},
-                      CasoDisco{"rename fails", tabella_occupata, EISDIR, "Vordano_Seli_4936.sim"}),
+    // The texts are a few kilobytes, the compiled cells 30 kB, the geometry 2 MB.
+    ::testing::Values(CasoDisco{"the first text is too large", niente, 1000, EFBIG, "Vordano_Seli_linea.txt"},
+                      CasoDisco{"the geometry is too large", niente, 100000, EFBIG, "Vordano_Seli_linea.dat"},
+                      CasoDisco{"a folder holds the table's name", tabella_occupata, std::nullopt, EISDIR,
+                                "Vordano_Seli_4936.sim"}),
     [](const auto& info) {
         std::string nome = info.param.descrizione;
         std::ranges::replace_if(nome, [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '_');

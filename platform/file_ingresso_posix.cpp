@@ -1,0 +1,68 @@
+// Input files on POSIX: opened without blocking (a FIFO would wait for a
+// writer), then judged by fstat of what was actually opened.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <system_error>
+
+#include "platform/file_ingresso.h"
+#include "platform/guasto_file.h"
+
+namespace scenario {
+namespace {
+
+std::error_code errore_c() { return {errno != 0 ? errno : EIO, std::generic_category()}; }
+
+// Closes the descriptor however the reading ends.
+class Descrittore {
+public:
+    explicit Descrittore(int fd) : fd_(fd) {}
+    ~Descrittore() {
+        if (fd_ >= 0) close(fd_);
+    }
+    Descrittore(const Descrittore&) = delete;
+    Descrittore& operator=(const Descrittore&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+void controlla_tipo(const struct stat& st, const std::filesystem::path& p, std::size_t limite) {
+    if (S_ISDIR(st.st_mode)) throw GuastoFile(std::make_error_code(std::errc::is_a_directory), p);
+    if (!S_ISREG(st.st_mode))
+        throw GuastoFile(std::make_error_code(std::errc::invalid_argument), p, spiegazione_non_regolare);
+    if (static_cast<unsigned long long>(st.st_size) > limite)
+        throw GuastoFile(std::make_error_code(std::errc::file_too_large), p, spiegazione_limite(limite));
+}
+
+}  // namespace
+
+std::string leggi_file_ingresso(const std::filesystem::path& p, std::size_t limite) {
+    errno = 0;
+    const Descrittore d(open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (d.fd() < 0) throw GuastoFile(errore_c(), p);
+    struct stat st {};
+    if (fstat(d.fd(), &st) != 0) throw GuastoFile(errore_c(), p);
+    controlla_tipo(st, p, limite);
+    // A file may grow after fstat: the limit holds for what is read.
+    std::string dati(static_cast<std::size_t>(st.st_size), '\0');
+    std::size_t letti = 0;
+    for (;;) {
+        if (letti == dati.size()) dati.resize(std::min(dati.size() + 65536, limite + 1));
+        if (letti == dati.size()) break;
+        const ssize_t n = read(d.fd(), dati.data() + letti, dati.size() - letti);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw GuastoFile(errore_c(), p);
+        if (n == 0) break;
+        letti += static_cast<std::size_t>(n);
+    }
+    if (letti > limite) throw GuastoFile(std::make_error_code(std::errc::file_too_large), p, spiegazione_limite(limite));
+    dati.resize(letti);
+    return dati;
+}
+
+}  // namespace scenario

@@ -1,0 +1,25 @@
+// The file calls that differ between POSIX and Windows, one implementation
+// of each per system (sistema_file_posix.cpp, sistema_file_win32.cpp).
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include "platform/operazioni_file.h"
+
+namespace scenario::sistema {
+
+// Exclusive creation that never goes through a link; EEXIST when the name is taken.
+std::error_code crea_esclusivo(const std::filesystem::path& p, std::FILE*& f);
+std::error_code sincronizza_file(std::FILE* f);
+std::error_code rinomina(const std::filesystem::path& da, const std::filesystem::path& a);
+// EEXIST when `a` is taken.
+std::error_code collega(const std::filesystem::path& da, const std::filesystem::path& a);
+std::error_code elimina(const std::filesystem::path& p);
+std::error_code sincronizza_cartella(const std::filesystem::path& cartella);
+std::error_code blocca(const std::filesystem::path& cartella, std::unique_ptr<BloccoCartella>& blocco);
+std::FILE* apri_lettura(const std::filesystem::path& p);
+
+}  // namespace scenario::sistema

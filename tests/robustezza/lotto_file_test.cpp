@@ -1,0 +1,120 @@
+// A change of files in one folder: temporaries made only where nothing was,
+// names drawn again when taken, and two changes at once never mixed.
+#include <gtest/gtest.h>
+
+#include <barrier>
+#include <cerrno>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/archivio_disco.h"
+#include "platform/operazioni_file.h"
+#include "tests/app/archivio_temporaneo.h"
+#include "tests/robustezza/corsa_registrata.h"
+
+namespace scenario::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CasoOccupato {
+    const char* descrizione;
+    void (*occupa)(const fs::path& nome, const fs::path& vittima);
+};
+
+void PrintTo(const CasoOccupato& c, std::ostream* os) { *os << c.descrizione; }
+
+void file_di_altri(const fs::path& nome, const fs::path&) { scrivi_file(nome, "di altri"); }
+void cartella(const fs::path& nome, const fs::path&) { fs::create_directory(nome); }
+#ifndef _WIN32
+void collegamento(const fs::path& nome, const fs::path& vittima) { fs::create_symlink(vittima, nome); }
+void collegamento_rotto(const fs::path& nome, const fs::path& vittima) {
+    fs::create_symlink(vittima.parent_path() / "manca", nome);
+}
+#endif
+
+class NomeOccupato : public ::testing::TestWithParam<CasoOccupato> {};
+
+// The system operation itself: nothing that has the name is opened, followed or emptied.
+TEST_P(NomeOccupato, IsNeverOpenedForWriting) {
+    CartellaTemporanea c;
+    const fs::path vittima = c / "vittima.txt";
+    scrivi_file(vittima, "intatto");
+    const fs::path nome = c / ".a.txt.ABCDEF";
+    GetParam().occupa(nome, vittima);
+    const auto prima = fs::symlink_status(nome).type();
+
+    std::FILE* f = nullptr;
+    EXPECT_EQ(operazioni_di_sistema().crea_nuovo(nome, f), std::errc::file_exists);
+    EXPECT_EQ(f, nullptr);
+
+    EXPECT_EQ(leggi_file(vittima), "intatto");
+    EXPECT_EQ(fs::symlink_status(nome).type(), prima);
+    if (fs::is_regular_file(fs::symlink_status(nome))) {
+        EXPECT_EQ(leggi_file(nome), "di altri");
+    }
+}
+
+std::vector<CasoOccupato> casi_occupati() {
+    std::vector<CasoOccupato> casi = {{"file", file_di_altri}, {"folder", cartella}};
+#ifndef _WIN32
+    casi.push_back({"link", collegamento});
+    casi.push_back({"dangling_link", collegamento_rotto});
+#endif
+    return casi;
+}
+
+INSTANTIATE_TEST_SUITE_P(Casi, NomeOccupato, ::testing::ValuesIn(casi_occupati()),
+                         [](const auto& info) { return std::string(info.param.descrizione); });
+
+TEST(LottoFile, ATakenTemporaryNameIsDrawnAgain) {
+    CartellaTemporanea c;
+    scrivi_file(c / "a.txt", "vecchio");
+    OperazioniGuaste op;
+    op.guasta_prima(TipoOperazione::crea_nuovo, "a.txt", EEXIST);
+    ArchivioDisco(c.percorso(), op).scrivi("a.txt", "nuovo");
+
+    EXPECT_EQ(leggi_file(c / "a.txt"), "nuovo");
+    std::vector<std::string> temporanei;
+    for (const auto& o : op.eseguite())
+        if (o.tipo == TipoOperazione::crea_nuovo) temporanei.push_back(o.file);
+    ASSERT_EQ(temporanei.size(), 2u);
+    EXPECT_NE(temporanei[0], temporanei[1]);
+    EXPECT_EQ(nomi_in(c.percorso()), std::vector<std::string>{"a.txt"});
+}
+
+// Two changes of the same three names at once, round after round: whichever
+// comes last, the folder holds its whole set, never a mix, and nothing else.
+TEST(LottoFile, TwoChangesAtOnceNeverMix) {
+    CartellaTemporanea c;
+    const std::vector<std::string> nomi = {"R_linea.dat", "R_1.sim", "R_1.dat"};
+    auto insieme = [&](char chi) {
+        std::vector<FileNuovo> file;
+        for (const auto& n : nomi) file.push_back({n, std::string(20000 + 7 * (chi - 'A'), chi) + n});
+        return file;
+    };
+    const std::vector<FileNuovo> a = insieme('A');
+    const std::vector<FileNuovo> b = insieme('B');
+    for (int giro = 0; giro < 40; ++giro) {
+        std::barrier partenza(2);
+        auto scrivi = [&](const std::vector<FileNuovo>& file) {
+            ArchivioDisco disco(c.percorso());
+            partenza.arrive_and_wait();
+            disco.scrivi_insieme(file);
+        };
+        std::thread primo(scrivi, std::cref(a));
+        std::thread secondo(scrivi, std::cref(b));
+        primo.join();
+        secondo.join();
+
+        const char vincitore = leggi_file(c / nomi[0]).front();
+        for (const auto& f : vincitore == 'A' ? a : b)
+            ASSERT_EQ(leggi_file(c / f.nome), f.dati) << "round " << giro << ": " << f.nome << " from the other change";
+        ASSERT_EQ(nomi_in(c.percorso()), (std::vector<std::string>{"R_1.dat", "R_1.sim", "R_linea.dat"}));
+    }
+}
+
+}  // namespace
+}  // namespace scenario::test
