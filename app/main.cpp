@@ -3,13 +3,17 @@
 #include <system_error>
 
 #include "app/form1.h"
+#include "app/riga_comando.h"
 #include "app/stato_uscita.h"
 #include "platform/archivio_disco.h"
 #include "platform/cartella_programma.h"
+#include "platform/console_padre.h"
 #include "platform/finestra.h"
 #include "platform/messaggio.h"
 
-int main() {
+namespace {
+
+int corsa() {
     using namespace scenario;
     try {
         auto finestra = crea_finestra();
@@ -29,4 +33,15 @@ int main() {
         segnala_guasto(0, e.what());
         return uscita::guasto_file;
     }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Arguments are answered before any window or file: the run has none.
+    if (argc > 1) {
+        scenario::usa_console_del_padre();
+        if (const auto stato = scenario::rispondi_agli_argomenti({argv + 1, argv + argc})) return *stato;
+    }
+    return corsa();
 }

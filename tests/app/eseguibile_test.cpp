@@ -61,5 +61,39 @@ TEST_F(EseguibileTest, ARunTimeFailureIsReportedWithANumberAndEndsTheRun) {
     EXPECT_FALSE(fs::exists(cartella / "Vordano_Seli_4936_note.txt")) << "no later step runs";
 }
 
+// Arguments are answered at once: no window, no file, whatever they are.
+struct CasoArgomenti {
+    const char* nome;
+    const char* argomenti;
+    int stato;
+    const char* testo;  // expected on standard output (status 0) or standard error
+};
+
+void PrintTo(const CasoArgomenti& c, std::ostream* os) { *os << c.nome; }
+
+class ArgomentiTest : public EseguibileTest, public ::testing::WithParamInterface<CasoArgomenti> {};
+
+TEST_P(ArgomentiTest, AreAnsweredAndNothingIsWritten) {
+    const CasoArgomenti& caso = GetParam();
+    const fs::path uscita = altrove / "stdout.txt";
+    const int stato = test::esegui(test::entra_in(altrove.percorso()) + tra_virgolette(programma) + " " +
+                                       caso.argomenti + " > " + tra_virgolette(uscita),
+                                   errori);
+    EXPECT_EQ(stato, caso.stato);
+    const std::string testo = leggi_file(caso.stato == 0 ? uscita : errori);
+    EXPECT_NE(testo.find(caso.testo), std::string::npos) << testo;
+    EXPECT_EQ(leggi_file(errori).find("Attendere"), std::string::npos) << "no window";
+    EXPECT_EQ(nomi_in(cartella.percorso()), std::vector<std::string>{programma.filename().string()});
+}
+
+INSTANTIATE_TEST_SUITE_P(Casi, ArgomentiTest,
+                         ::testing::Values(CasoArgomenti{"Help", "--help", 0, "Uso: crea_scenario"},
+                                           CasoArgomenti{"ShortHelp", "-h", 0, "Stato di uscita"},
+                                           CasoArgomenti{"Version", "--version", 0, "crea_scenario 1."},
+                                           CasoArgomenti{"Unknown", "--bogus", 2, "argomento non previsto: --bogus"},
+                                           CasoArgomenti{"AWord", "Vordano", 2, "Uso: crea_scenario"},
+                                           CasoArgomenti{"HelpAndMore", "--help x", 2, "Per l'aiuto"}),
+                         [](const auto& info) { return std::string(info.param.nome); });
+
 }  // namespace
 }  // namespace scenario
