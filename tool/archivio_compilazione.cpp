@@ -1,29 +1,22 @@
-// Source texts by path, compiled files into the output folder.
+// Source texts from memory, compiled files into the output folder.
 #include "tool/archivio_compilazione.h"
 
 namespace scenario {
 
-const std::filesystem::path* ArchivioCompilazione::sorgente(const std::string& nome) const {
-    if (nome == nome_linea_) return &linea_;
-    if (nome == nome_treno_) return &treno_;
-    return nullptr;
-}
-
-// A source text is read as any disk file is, from its own folder.
-bool ArchivioCompilazione::esiste(const std::string& nome) {
-    const auto* p = sorgente(nome);
-    return p && ArchivioDisco(p->parent_path()).esiste(p->filename().string());
-}
-
 std::optional<std::string> ArchivioCompilazione::leggi(const std::string& nome) {
-    const auto* p = sorgente(nome);
-    if (!p) return std::nullopt;
-    return ArchivioDisco(p->parent_path()).leggi(p->filename().string());
+    const auto it = sorgenti_.find(nome);
+    if (it == sorgenti_.end()) return std::nullopt;
+    return it->second;
 }
 
 void ArchivioCompilazione::scrivi(const std::string& nome, std::string_view dati) {
     uscita_.scrivi(nome, dati);
     scritti_.push_back(nome);
+}
+
+void ArchivioCompilazione::scrivi_insieme(std::span<const FileNuovo> file) {
+    uscita_.scrivi_insieme(file);
+    for (const FileNuovo& f : file) scritti_.push_back(f.nome);
 }
 
 }  // namespace scenario

@@ -1,14 +1,17 @@
-// Compiles a user's scenario and tells the user how it went: a line per file
-// written, the fault report on standard error, or one JSON object.
+// Compiles a user's scenario once every check has passed, and reports: the
+// files put in place, the fault report, the exit status.
 #include "tool/comando_compile.h"
 
-#include <iostream>
-#include <nlohmann/json.hpp>
+#include <map>
+#include <optional>
+#include <vector>
 
 #include "app/stato_uscita.h"
 #include "compiler/compilatore.h"
 #include "compiler/guasti.h"
+#include "platform/guasto_file.h"
 #include "tool/archivio_compilazione.h"
+#include "tool/ingressi.h"
 
 namespace scenario {
 namespace {
@@ -36,27 +39,40 @@ const char* testo_esito(Esito e) {
     return nullptr;
 }
 
-void stampa_json(const Stato& s, Esito esito, const std::vector<std::string>& scritti) {
-    nlohmann::ordered_json j;  // keys in the documented order
-    j["codice_errore"] = s.codice_errore;
-    j["posizione_errore"] = s.posizione_errore;
-    const char* errore = testo_esito(esito);
-    j["errore"] = errore ? nlohmann::ordered_json(errore) : nlohmann::ordered_json(nullptr);
-    j["files"] = scritti;
-    std::cout << j.dump() << '\n';
+// The files this compile would write, in the compiler's order.
+std::vector<std::string> nomi_compilati(const Stato& s, bool geometria) {
+    std::vector<std::string> nomi;
+    if (geometria) nomi.push_back(nome_tracciato(s));
+    nomi.push_back(nome_tabella(s));
+    nomi.push_back(nome_file_celle(s));
+    return nomi;
 }
 
-void stampa_elenco(const std::vector<std::string>& scritti, const std::filesystem::path& uscita) {
-    for (const auto& nome : scritti) std::cout << (uscita / nome).string() << '\n';
+// Names first, then outputs, then the inputs themselves: a mistake on the
+// command line is reported before any file is opened.
+std::map<std::string, std::string> controlla_e_leggi(const OpzioniCompile& o, Stato& s) {
+    s.nome_percorso = nome_o_uso_errato(o.percorso, percorso_da_nome(o.linea.filename().string()),
+                                        "serve --route: il nome di LINEA non finisce in \"_linea.txt\"");
+    controlla_nome(s.nome_percorso, "il nome del percorso", "--route");
+    s.numero_treno = nome_o_uso_errato(o.numero, treno_da_nome(o.treno.filename().string(), s.nome_percorso),
+                                       "serve --train: il nome di TRENO non e' PERCORSO_NUMERO-.txt");
+    controlla_nome(s.numero_treno, "il numero del treno", "--train");
+    controlla_uscite(nomi_compilati(s, !o.senza_geometria), o.uscita, o.linea, o.treno);
+    std::map<std::string, std::string> sorgenti;
+    sorgenti[nome_testo_linea(s)] = leggi_ingresso(o.linea);
+    sorgenti[nome_testo_treno(s)] = leggi_ingresso(o.treno);
+    return sorgenti;
 }
 
 // Faults and `errore` always go to standard error, whatever stdout carries.
-void stampa_guasti(const Stato& s, Esito esito) {
-    if (const char* errore = testo_esito(esito)) std::cerr << testo_errore(errore) << '\n';
-    if (s.codice_errore > 0) std::cerr << rapporto_guasto(s.codice_errore, s.posizione_errore) << '\n';
+void riporta_guasti(const Stato& s, Esito esito, Rapporto& r) {
+    if (const char* errore = testo_esito(esito)) r.messaggio(testo_errore(errore));
+    if (s.codice_errore > 0) r.messaggio(rapporto_guasto(s.codice_errore, s.posizione_errore));
     if (esito != Esito::completato || s.griglia_creata) return;
-    if (s.codice_errore == 0) std::cerr << "scenario: the line text has no route length line.\n";
-    std::cerr << "scenario: no cell grid was made, so no compiled file was written.\n";
+    if (s.codice_errore == 0)
+        r.messaggio("scenario: il testo della linea non ha la riga \"lunghezza percorso\" "
+                    "(LINEA e TRENO sono forse scambiati?)");
+    r.messaggio("scenario: nessuna griglia di celle, quindi nessun file compilato scritto.");
 }
 
 int stato_uscita(const Stato& s, Esito esito) {
@@ -80,18 +96,22 @@ std::optional<std::string> treno_da_nome(const std::string& nome_treno, const st
     return nome_treno.substr(inizio.size(), nome_treno.size() - inizio.size() - suffisso_treno.size());
 }
 
-int esegui_compile(const OpzioniCompile& o) {
+int esegui_compile(const OpzioniCompile& o, Rapporto& r) {
     Stato s;
-    s.nome_percorso = nome_o_uso_errato(o.percorso, percorso_da_nome(o.linea.filename().string()),
-                                        "--route is required: LINE's name does not end in \"_linea.txt\"");
-    s.numero_treno = nome_o_uso_errato(o.numero, treno_da_nome(o.treno.filename().string(), s.nome_percorso),
-                                       "--train is required: TRAIN's name is not ROUTE_NUMBER-.txt");
-    ArchivioCompilazione archivio(nome_testo_linea(s), o.linea, nome_testo_treno(s), o.treno, o.uscita);
+    ArchivioCompilazione archivio(controlla_e_leggi(o, s), o.uscita);
     std::int32_t geometria = o.senza_geometria ? 0 : 1;
-    const Esito esito = memorizza_percorso(s, archivio, geometria);
-    if (o.json) stampa_json(s, esito, archivio.scritti());
-    else stampa_elenco(archivio.scritti(), o.uscita);
-    stampa_guasti(s, esito);
+    // A file that cannot be put in place is reported after what the compile found.
+    std::optional<GuastoFile> guasto;
+    Esito esito = Esito::completato;
+    try {
+        esito = memorizza_percorso(s, archivio, geometria);
+    } catch (const GuastoFile& g) {
+        guasto = g;
+    }
+    for (const auto& nome : archivio.scritti()) r.file_scritto(nome, o.uscita / nome);
+    r.esito_compilazione(s.codice_errore, s.posizione_errore, testo_esito(esito));
+    riporta_guasti(s, esito, r);
+    if (guasto) throw *guasto;
     return stato_uscita(s, esito);
 }
 

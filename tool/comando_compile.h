@@ -5,6 +5,9 @@
 #include <optional>
 #include <string>
 
+#include "tool/rapporto.h"
+#include "tool/uso_errato.h"
+
 namespace scenario {
 
 struct OpzioniCompile {
@@ -22,12 +25,9 @@ std::optional<std::string> percorso_da_nome(const std::string& nome_linea);
 // "R_T-.txt" with route R -> "T"; nothing when the name does not fit.
 std::optional<std::string> treno_da_nome(const std::string& nome_treno, const std::string& percorso);
 
-// Thrown for a command line that cannot be completed (exit status 2).
-struct UsoErrato {
-    std::string messaggio;
-};
-
-// Runs the compile and prints its report; returns the exit status.
-int esegui_compile(const OpzioniCompile& opzioni);
+// Checks the names and outputs (UsoErrato), reads both texts (GuastoFile),
+// compiles, and tells `rapporto` what happened; returns the exit status.
+// A compiled file that cannot be put in place throws GuastoFile.
+int esegui_compile(const OpzioniCompile& opzioni, Rapporto& rapporto);
 
 }  // namespace scenario

@@ -3,10 +3,19 @@
 
 #include <filesystem>
 
+#include "tool/rapporto.h"
+
 namespace scenario {
 
-// Writes the line and train source texts of the built-in scenario into
-// `cartella`, byte-identical to the builder's. Throws on a file failure.
-void scrivi_sorgenti(const std::filesystem::path& cartella);
+struct OpzioniSources {
+    std::filesystem::path cartella = ".";  // DIR, made when missing
+    bool forza = false;                    // --force: replace texts already there
+};
+
+// Writes the line and train source texts of the built-in scenario into the
+// folder, byte-identical to the builder's, and names each on standard
+// output. A text already there stops it before anything is written (status
+// 2) unless `forza`. Returns the exit status; a file failure throws.
+int esegui_sources(const OpzioniSources& opzioni, Rapporto& rapporto);
 
 }  // namespace scenario

@@ -2,89 +2,164 @@
 // starting from the built-in one if you like.
 #include <CLI/CLI.hpp>
 
+#include <exception>
 #include <filesystem>
-#include <iostream>
+#include <string>
 #include <system_error>
 
 #include "app/stato_uscita.h"
+#include "app/versione.h"
 #include "tool/comandi_vista.h"
 #include "tool/comando_compile.h"
 #include "tool/comando_sources.h"
+#include "tool/rapporto.h"
 
 namespace {
 
-void aggiungi_sources(CLI::App& app, std::filesystem::path& cartella) {
-    auto* sub = app.add_subcommand(
-        "sources",
-        "Write the built-in scenario's line and train source texts (Vordano_Seli_linea.txt and "
-        "Vordano_Seli_4936-.txt) into DIR, byte-identical to what crea_scenario writes. Start your "
-        "own scenario by editing them.");
-    sub->add_option("DIR", cartella, "Folder to write into (default: the current folder); it must exist")
-        ->check(CLI::ExistingDirectory);
-    sub->callback([&cartella] { scenario::scrivi_sorgenti(cartella); });
+constexpr const char* suggerimento = "Per l'aiuto: scenario --help, oppure scenario COMANDO --help";
+
+// Headings and the words CLI11 prints around our own, in Italian. Set before
+// any subcommand is added: each one copies them from its parent.
+void in_italiano(CLI::App& app) {
+    const auto formato = app.get_formatter();
+    formato->label("Usage", "Uso");
+    formato->label("OPTIONS", "OPZIONI");
+    formato->label("SUBCOMMAND", "COMANDO");
+    formato->label("SUBCOMMANDS", "COMANDI");
+    formato->label("Positionals", "Argomenti");
+    formato->label("REQUIRED", "(obbligatorio)");
+    formato->label("TEXT", "TESTO");
+    formato->column_width(34);
+    app.option_defaults()->group("Opzioni");
+    app.set_help_flag("-h,--help", "Mostra questo aiuto ed esce");
 }
 
-constexpr const char* spiegazione_compile = R"(Compile a LINE source text and a TRAIN source text into the compiled
-files the simulator loads, with exactly the compiler crea_scenario uses:
-ROUTE_linea.dat (line geometry, unless --no-geometry), ROUTE_NUMBER.sim
-(scenario table) and ROUTE_NUMBER.dat (cell file), written into DIR and
-replacing older files of those names. LINE and TRAIN are never changed.
-A missing LINE is fault 101 and a missing TRAIN fault 25, as in the builder.
+// A subcommand listed under "Comandi", its help flag among its options.
+CLI::App* nuovo_comando(CLI::App& app, const char* nome, const char* descrizione) {
+    auto* sub = app.add_subcommand(nome, descrizione);
+    sub->group("Comandi");
+    sub->get_help_ptr()->group("Opzioni");
+    return sub;
+}
 
-Exit status: 0 compiled without fault; 1 a fault was recorded (files written
-as the compiler writes them, or none when no cell grid was created); 2 wrong
-command line; 3 a fatal " Errore n. 1250/1251" ended the run (no compiled
-file); 4 a file could not be read or written.)";
+constexpr const char* spiegazione_sources = R"(Scrive in CARTELLA i testi sorgente della linea e del treno dello scenario
+incorporato, Vordano_Seli_linea.txt e Vordano_Seli_4936-.txt, identici byte
+per byte a quelli che scrive crea_scenario, e stampa il percorso di ciascuno.
+Si parte da li' per uno scenario proprio. Un testo gia' presente, magari
+modificato, non viene mai sostituito senza --force: in quel caso non si
+scrive nulla e lo stato di uscita e' 2.)";
 
-void aggiungi_compile(CLI::App& app, scenario::OpzioniCompile& o, int& stato) {
-    auto* sub = app.add_subcommand("compile", "Compile your own line and train source texts.");
+void aggiungi_sources(CLI::App& app, scenario::OpzioniSources& o, int& stato, scenario::Rapporto& r) {
+    auto* sub = nuovo_comando(app, "sources", "Scrive i testi sorgente dello scenario incorporato, da cui partire.");
+    sub->footer(spiegazione_sources);
+    sub->add_option("CARTELLA", o.cartella, "Cartella in cui scrivere (predefinita: quella corrente); creata se manca")
+        ->type_name("");
+    sub->add_flag("--force", o.forza, "Sostituisce i testi gia' presenti in CARTELLA (senza, nessun file e' toccato)");
+    sub->callback([&o, &stato, &r] { stato = scenario::esegui_sources(o, r); });
+}
+
+constexpr const char* spiegazione_compile = R"(Compila un testo LINEA e un testo TRENO nei file che il simulatore carica, con
+lo stesso compilatore di crea_scenario: PERCORSO_linea.dat (geometria, salvo
+--no-geometry), PERCORSO_NUMERO.sim (tabella dello scenario) e
+PERCORSO_NUMERO.dat (celle), scritti in CARTELLA insieme: o tutti nuovi, o
+restano tutti i vecchi. LINEA e TRENO non vengono mai modificati; ciascuno
+deve essere un file regolare di al massimo 64 MiB, letto prima di scrivere.
+Percorso e treno sono parti di nomi di file, mai percorsi.
+
+Stato di uscita: 0 compilato senza guasti; 1 guasto registrato (file scritti
+come li scrive il compilatore, o nessuno se non si e' potuta creare la griglia
+di celle); 2 riga di comando errata; 3 " Errore n. 1250/1251" ha fermato la
+compilazione (nessun file compilato); 4 un file non si e' potuto leggere o
+scrivere (nessun file compilato sostituito).)";
+
+void aggiungi_compile(CLI::App& app, scenario::OpzioniCompile& o, int& stato, scenario::Rapporto& r) {
+    auto* sub = nuovo_comando(app, "compile", "Compila i propri testi sorgente della linea e del treno.");
     sub->footer(spiegazione_compile);
-    sub->add_option("LINE", o.linea, "Line source text, e.g. Vordano_Seli_linea.txt")->required();
-    sub->add_option("TRAIN", o.treno, "Train source text, e.g. Vordano_Seli_4936-.txt")->required();
-    sub->add_option("--route", o.percorso, "Route name (default: LINE's name without \"_linea.txt\")");
-    sub->add_option("--train", o.numero, "Train number (default: taken from TRAIN's name ROUTE_NUMBER-.txt)");
-    sub->add_option("-o,--output", o.uscita, "Folder for the compiled files (default: the current folder)")
-        ->check(CLI::ExistingDirectory);
-    sub->add_flag("--no-geometry", o.senza_geometria, "Do not build or write the line geometry file");
+    sub->add_option("LINEA", o.linea, "Testo sorgente della linea, per esempio Vordano_Seli_linea.txt")
+        ->required()
+        ->type_name("");
+    sub->add_option("TRENO", o.treno, "Testo sorgente del treno, per esempio Vordano_Seli_4936-.txt")
+        ->required()
+        ->type_name("");
+    sub->add_option("--route", o.percorso, "Nome del percorso (predefinito: il nome di LINEA senza \"_linea.txt\")")
+        ->type_name("NOME");
+    sub->add_option("--train", o.numero,
+                    "Numero del treno (predefinito: dal nome di TRENO, PERCORSO_NUMERO-.txt)")
+        ->type_name("NUMERO");
+    sub->add_option("-o,--output", o.uscita, "Cartella dei file compilati (predefinita: quella corrente)")
+        ->type_name("CARTELLA")
+        ->check(CLI::Validator(CLI::ExistingDirectory).description(""));
+    sub->add_flag("--no-geometry", o.senza_geometria, "Non costruisce e non scrive il file della geometria");
     sub->add_flag("--json", o.json,
-                  "Print one JSON object: codice_errore, posizione_errore, errore (null, \"1250\" or \"1251\"), "
-                  "files (names written, in order)");
-    sub->callback([&o, &stato] { stato = scenario::esegui_compile(o); });
+                  "Stampa un solo oggetto JSON, qualunque sia l'esito: codice_errore, posizione_errore, errore "
+                  "(null, \"1250\" o \"1251\"), files (nomi scritti, in ordine), stato (lo stato di uscita), "
+                  "messaggi (ogni messaggio dato sullo standard error, in ordine)");
+    sub->callback([&o, &stato, &r] { stato = scenario::esegui_compile(o, r); });
 }
 
 // CLI11 would only say that a subcommand is required; name the unknown word.
-bool comando_sconosciuto(const CLI::App& app, int argc, char** argv) {
+bool comando_sconosciuto(const CLI::App& app, int argc, char** argv, scenario::Rapporto& r) {
     if (argc < 2 || argv[1][0] == '-') return false;
     for (const CLI::App* sub : app.get_subcommands({}))
         if (sub->check_name(argv[1])) return false;
-    std::cerr << "scenario: unknown command '" << argv[1] << "'\nRun with --help for the list of commands.\n";
+    r.messaggio(std::string("scenario: comando sconosciuto '") + argv[1] + "'");
+    r.messaggio(suggerimento);
     return true;
+}
+
+// dump writes JSON of its own for --json; the one object of the report is for
+// compile, and for a command line that names no command at all.
+bool json_proprio(const CLI::App& app, int argc, char** argv) {
+    if (argc < 2 || argv[1][0] == '-') return false;
+    for (const CLI::App* sub : app.get_subcommands({}))
+        if (sub->check_name(argv[1])) return sub->get_name() != "compile";
+    return false;
+}
+
+void uso_errato(scenario::Rapporto& r, const std::string& messaggio) {
+    r.messaggio("scenario: " + messaggio);
+    r.messaggio(suggerimento);
+}
+
+int esegui(int argc, char** argv, scenario::Rapporto& r) {
+    namespace uscita = scenario::uscita;
+    CLI::App app{"scenario: lavora con gli scenari del simulatore di guida dei treni.", "scenario"};
+    in_italiano(app);
+    app.set_version_flag("--version", "scenario " + std::string(scenario::versione()), "Mostra la versione ed esce");
+    app.require_subcommand(1);
+    scenario::OpzioniSources opzioni_sources;
+    scenario::OpzioniCompile opzioni_compile;
+    int stato = uscita::successo;
+    aggiungi_sources(app, opzioni_sources, stato, r);
+    aggiungi_compile(app, opzioni_compile, stato, r);
+    scenario::aggiungi_dump(app, stato);
+    scenario::aggiungi_plot(app, stato);
+    r.usa_json(scenario::chiede_json(argc, argv) && !json_proprio(app, argc, argv));
+    if (comando_sconosciuto(app, argc, argv, r)) return uscita::uso_errato;
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::Success& e) {
+        r.solo_testo();  // --help or --version: the text was asked for
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        uso_errato(r, e.what());
+        return uscita::uso_errato;
+    } catch (const scenario::UsoErrato& e) {
+        uso_errato(r, e.messaggio);
+        return uscita::uso_errato;
+    } catch (const std::system_error& e) {
+        r.guasto_file(e);
+        return uscita::guasto_file;
+    } catch (const std::exception& e) {
+        r.messaggio(std::string("scenario: errore inatteso: ") + e.what());
+        return uscita::guasto_file;
+    }
+    return stato;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"scenario: work with the scenarios of the train-driving simulator."};
-    app.require_subcommand(1);
-    std::filesystem::path cartella_sources = ".";
-    aggiungi_sources(app, cartella_sources);
-    scenario::OpzioniCompile opzioni_compile;
-    int stato = scenario::uscita::successo;
-    aggiungi_compile(app, opzioni_compile, stato);
-    scenario::aggiungi_dump(app, stato);
-    scenario::aggiungi_plot(app, stato);
-    if (comando_sconosciuto(app, argc, argv)) return scenario::uscita::uso_errato;
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::ParseError& e) {
-        int codice = app.exit(e);
-        return codice == 0 ? scenario::uscita::successo : scenario::uscita::uso_errato;
-    } catch (const scenario::UsoErrato& e) {
-        std::cerr << "scenario: " << e.messaggio << "\nRun with --help for more information.\n";
-        return scenario::uscita::uso_errato;
-    } catch (const std::system_error& e) {
-        std::cerr << "scenario: " << e.what() << '\n';
-        return scenario::uscita::guasto_file;
-    }
-    return stato;
+    scenario::Rapporto rapporto;
+    return rapporto.concludi(esegui(argc, argv, rapporto));
 }

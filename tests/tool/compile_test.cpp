@@ -77,27 +77,21 @@ TEST_F(CompileTest, NoGeometryLeavesOutTheLineFile) {
     EXPECT_EQ(r.json["files"], nlohmann::json({"Prova_7.sim", "Prova_7.dat"}));
 }
 
-TEST_F(CompileTest, MissingSourcesAreFaultsNotUsageErrors) {
-    const auto senza_linea = compila(tra_virgolette(lavoro / "Assente_linea.txt") + " " +
-                                     tra_virgolette(lavoro / "Assente_1-.txt"));
-    EXPECT_EQ(senza_linea.stato, 1);
-    EXPECT_EQ(senza_linea.json["codice_errore"], 101);
-    EXPECT_EQ(senza_linea.json["files"], nlohmann::json::array());
-    EXPECT_NE(senza_linea.errori.find(" Errore n. 101"), std::string::npos) << senza_linea.errori;
-
-    scrivi_file(lavoro / "Prova_linea.txt", linea_minima);
-    const auto senza_treno = compila(tra_virgolette(lavoro / "Prova_linea.txt") + " " +
-                                     tra_virgolette(lavoro / "Prova_7-.txt"));
-    EXPECT_EQ(senza_treno.stato, 1);
-    EXPECT_EQ(senza_treno.json["codice_errore"], 25);
-    EXPECT_EQ(senza_treno.json["files"].size(), 3u) << "the line's grid is written";
+// The compiler records faults for what it reads; a text the tool cannot read
+// at all is a file error, found before anything is written.
+TEST_F(CompileTest, ATrainTextWithoutSectionsIsAFaultNotAFileError) {
+    const auto r = compila(sorgenti(linea_minima, ""));
+    EXPECT_EQ(r.stato, 1);
+    EXPECT_EQ(r.json["codice_errore"], 25);
+    EXPECT_EQ(r.json["files"].size(), 3u) << "the line's grid is written";
+    EXPECT_NE(r.errori.find(" Errore n. 25"), std::string::npos) << r.errori;
 }
 
 TEST_F(CompileTest, ALineWithoutRouteLengthWritesNothingAndIsNotASuccess) {
     const auto r = compila(sorgenti("[generale]\r\nsfondo uno, 3\r\n[fine]\r\n", treno_minimo));
     EXPECT_EQ(r.stato, 1);
     EXPECT_EQ(r.json["files"], nlohmann::json::array());
-    EXPECT_NE(r.errori.find("no route length"), std::string::npos) << r.errori;
+    EXPECT_NE(r.errori.find("\"lunghezza percorso\""), std::string::npos) << r.errori;
     EXPECT_TRUE(nomi_in(uscita.percorso()).empty());
 }
 

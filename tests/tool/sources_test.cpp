@@ -7,6 +7,7 @@
 #include "platform/archivio_disco.h"
 #include "tests/app/archivio_temporaneo.h"
 #include "tests/app/esegui.h"
+#include "tests/tool/risposta_scenario.h"
 
 namespace scenario {
 namespace {
@@ -56,6 +57,46 @@ TEST(ScenarioSources, DefaultsToTheCurrentFolder) {
     EXPECT_EQ(nomi_in(c.percorso()).size(), 2u);
 }
 
+TEST(ScenarioSources, MakesAMissingFolderAndNamesEachFileItWrites) {
+    CartellaTemporanea c;
+    const fs::path dentro = c / "nuova" / "sotto";
+    ASSERT_EQ(esegui(scenario_exe + " sources " + tra_virgolette(dentro) + " > " + tra_virgolette(c / "out.txt"),
+                     c / "err.txt"),
+              0)
+        << leggi_file(c / "err.txt");
+    EXPECT_EQ(test::righe_di(leggi_file(c / "out.txt")),
+              (std::vector<std::string>{(dentro / "Vordano_Seli_linea.txt").string(),
+                                        (dentro / "Vordano_Seli_4936-.txt").string()}));
+    EXPECT_EQ(nomi_in(dentro).size(), 2u);
+}
+
+// A person's edited texts are never lost to it: without --force nothing is
+// written at all, and every text already there is named.
+TEST(ScenarioSources, NeverReplacesATextWithoutForce) {
+    CartellaTemporanea c;
+    const fs::path dir = c / "dir";
+    fs::create_directory(dir);
+    test::scrivi_file(dir / "Vordano_Seli_linea.txt", "modificato");
+    const std::string comando = scenario_exe + " sources " + tra_virgolette(dir);
+
+    EXPECT_EQ(esegui(comando, c / "err.txt"), 2);
+    const std::string errori = leggi_file(c / "err.txt");
+    EXPECT_NE(errori.find((dir / "Vordano_Seli_linea.txt").string()), std::string::npos) << errori;
+    EXPECT_NE(errori.find("--force"), std::string::npos) << errori;
+    EXPECT_EQ(nomi_in(dir), std::vector<std::string>{"Vordano_Seli_linea.txt"});
+    EXPECT_EQ(leggi_file(dir / "Vordano_Seli_linea.txt"), "modificato");
+
+    ASSERT_EQ(esegui(comando + " --force", c / "err.txt"), 0) << leggi_file(c / "err.txt");
+    for (const auto& [nome, dati] : testi_del_costruttore()) EXPECT_EQ(leggi_file(dir / nome), dati) << nome;
+}
+
+TEST(ScenarioSources, AFileWhereTheFolderShouldBeIsAFileError) {
+    CartellaTemporanea c;
+    test::scrivi_file(c / "file", "x");
+    EXPECT_EQ(esegui(scenario_exe + " sources " + tra_virgolette(c / "file" / "dir"), c / "err.txt"), 4);
+    EXPECT_NE(leggi_file(c / "err.txt").find("scenario: "), std::string::npos);
+}
+
 struct CasoUso {
     std::string nome;
     std::string argomenti;
@@ -77,13 +118,13 @@ TEST_P(ScenarioRigaDiComando, AnswersWithStatusAndText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Uso, ScenarioRigaDiComando,
-                         ::testing::Values(CasoUso{"Help", "--help", 0, "sources"},
-                                           CasoUso{"SourcesHelp", "sources --help", 0, "byte-identical"},
-                                           CasoUso{"CompileHelp", "compile --help", 0, "Exit status"},
+                         ::testing::Values(CasoUso{"Help", "--help", 0, "Comandi:"},
+                                           CasoUso{"SourcesHelp", "sources --help", 0, "senza --force"},
+                                           CasoUso{"CompileHelp", "compile --help", 0, "Stato di uscita"},
+                                           CasoUso{"Version", "--version", 0, "scenario 1."},
                                            CasoUso{"NoCommand", "", 2, "subcommand"},
-                                           CasoUso{"UnknownCommand", "bogus", 2, "bogus"},
-                                           CasoUso{"MissingFolder", "sources /no/such/folder", 2, "/no/such/folder"},
-                                           CasoUso{"CompileWithoutTexts", "compile", 2, "LINE"}),
+                                           CasoUso{"UnknownCommand", "bogus", 2, "comando sconosciuto 'bogus'"},
+                                           CasoUso{"CompileWithoutTexts", "compile", 2, "LINEA"}),
                          nome_caso);
 
 }  // namespace

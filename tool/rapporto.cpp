@@ -1,0 +1,79 @@
+// The tool's messages and its one JSON object.
+#include "tool/rapporto.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string_view>
+
+#include "platform/guasto_file.h"
+
+namespace scenario {
+namespace fs = std::filesystem;
+
+void Rapporto::messaggio(std::string riga) {
+    std::cerr << riga << '\n' << std::flush;
+    messaggi_.push_back(std::move(riga));
+}
+
+void Rapporto::file_scritto(const std::string& nome, const fs::path& percorso) {
+    file_.push_back(nome);
+    if (!json_) std::cout << percorso.string() << '\n' << std::flush;
+}
+
+void Rapporto::esito_compilazione(int codice_errore, int posizione_errore, const char* errore) {
+    codice_errore_ = codice_errore;
+    posizione_errore_ = posizione_errore;
+    errore_ = errore ? errore : "";
+}
+
+namespace {
+
+// The path the failure is about, where the exception knows it.
+std::string percorso_di(const std::system_error& e) {
+    if (const auto* g = dynamic_cast<const GuastoFile*>(&e)) return g->percorso().string();
+    if (const auto* f = dynamic_cast<const fs::filesystem_error*>(&e)) return f->path1().string();
+    return {};
+}
+
+}  // namespace
+
+void Rapporto::guasto_file(const std::system_error& e) {
+    std::string riga = "scenario: ";
+    if (const std::string p = percorso_di(e); !p.empty()) riga += p + ": ";
+    riga += "errore " + std::to_string(e.code().value()) + ": " + e.code().message();
+    if (const auto* g = dynamic_cast<const GuastoFile*>(&e); g && !g->spiegazione().empty())
+        riga += ": " + g->spiegazione();
+    messaggio(std::move(riga));
+}
+
+nlohmann::ordered_json Rapporto::oggetto(int stato) const {
+    nlohmann::ordered_json j;
+    j["codice_errore"] = codice_errore_;
+    j["posizione_errore"] = posizione_errore_;
+    j["errore"] = errore_.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(errore_);
+    j["files"] = file_;
+    j["stato"] = stato;
+    j["messaggi"] = messaggi_;
+    return j;
+}
+
+int Rapporto::concludi(int stato) {
+    if (json_ && !solo_testo_) {
+        // Names and messages are bytes from the person's files and command
+        // line: a byte that is not UTF-8 becomes U+FFFD, never a crash.
+        std::cout << oggetto(stato).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n'
+                  << std::flush;
+    }
+    return stato;
+}
+
+bool chiede_json(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if (a == "--") break;
+        if (a == "--json") return true;
+    }
+    return false;
+}
+
+}  // namespace scenario
