@@ -104,6 +104,8 @@ struct CasoUso {
     std::string nel_testo;  // expected in stdout+stderr
 };
 
+void PrintTo(const CasoUso& c, std::ostream* os) { *os << c.nome; }
+
 std::string nome_caso(const ::testing::TestParamInfo<CasoUso>& info) { return info.param.nome; }
 
 class ScenarioRigaDiComando : public ::testing::TestWithParam<CasoUso> {};
