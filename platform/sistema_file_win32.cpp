@@ -53,9 +53,9 @@ std::wstring nome_mutex(const fs::path& cartella) {
         h ^= static_cast<std::uint64_t>(std::towlower(c == L'/' ? L'\\' : c));
         h *= 1099511628211ull;
     }
-    wchar_t cifre[17];
-    swprintf(cifre, 17, L"%016llx", static_cast<unsigned long long>(h));
-    return L"Global\\crea_scenario_cartella_" + std::wstring(cifre);
+    std::wstring nome = L"Global\\crea_scenario_cartella_";
+    for (int i = 60; i >= 0; i -= 4) nome += L"0123456789abcdef"[(h >> i) & 0xF];
+    return nome;
 }
 
 }  // namespace
