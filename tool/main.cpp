@@ -29,17 +29,22 @@ void in_italiano(CLI::App& app) {
     formato->label("Positionals", "Argomenti");
     formato->label("REQUIRED", "(obbligatorio)");
     formato->label("TEXT", "TESTO");
+    formato->label("INT", "NUMERO");
+    formato->label("UINT", "NUMERO");
     formato->column_width(34);
     app.option_defaults()->group("Opzioni");
     app.set_help_flag("-h,--help", "Mostra questo aiuto ed esce");
 }
 
-// A subcommand listed under "Comandi", its help flag among its options.
-CLI::App* nuovo_comando(CLI::App& app, const char* nome, const char* descrizione) {
-    auto* sub = app.add_subcommand(nome, descrizione);
-    sub->group("Comandi");
-    sub->get_help_ptr()->group("Opzioni");
-    return sub;
+// Every command listed under "Comandi", its help flag among its options, its
+// arguments named without a type: done once all commands are in.
+void comandi_in_italiano(CLI::App& app) {
+    for (CLI::App* sub : app.get_subcommands({})) {
+        sub->group("Comandi");
+        sub->get_help_ptr()->group("Opzioni");
+        for (CLI::Option* o : sub->get_options())
+            if (o->get_positional()) o->type_name("");
+    }
 }
 
 constexpr const char* spiegazione_sources = R"(Scrive in CARTELLA i testi sorgente della linea e del treno dello scenario
@@ -50,10 +55,9 @@ modificato, non viene mai sostituito senza --force: in quel caso non si
 scrive nulla e lo stato di uscita e' 2.)";
 
 void aggiungi_sources(CLI::App& app, scenario::OpzioniSources& o, int& stato, scenario::Rapporto& r) {
-    auto* sub = nuovo_comando(app, "sources", "Scrive i testi sorgente dello scenario incorporato, da cui partire.");
+    auto* sub = app.add_subcommand("sources", "Scrive i testi sorgente dello scenario incorporato, da cui partire.");
     sub->footer(spiegazione_sources);
-    sub->add_option("CARTELLA", o.cartella, "Cartella in cui scrivere (predefinita: quella corrente); creata se manca")
-        ->type_name("");
+    sub->add_option("CARTELLA", o.cartella, "Cartella in cui scrivere (predefinita: quella corrente); creata se manca");
     sub->add_flag("--force", o.forza, "Sostituisce i testi gia' presenti in CARTELLA (senza, nessun file e' toccato)");
     sub->callback([&o, &stato, &r] { stato = scenario::esegui_sources(o, r); });
 }
@@ -73,14 +77,10 @@ compilazione (nessun file compilato); 4 un file non si e' potuto leggere o
 scrivere (nessun file compilato sostituito).)";
 
 void aggiungi_compile(CLI::App& app, scenario::OpzioniCompile& o, int& stato, scenario::Rapporto& r) {
-    auto* sub = nuovo_comando(app, "compile", "Compila i propri testi sorgente della linea e del treno.");
+    auto* sub = app.add_subcommand("compile", "Compila i propri testi sorgente della linea e del treno.");
     sub->footer(spiegazione_compile);
-    sub->add_option("LINEA", o.linea, "Testo sorgente della linea, per esempio Vordano_Seli_linea.txt")
-        ->required()
-        ->type_name("");
-    sub->add_option("TRENO", o.treno, "Testo sorgente del treno, per esempio Vordano_Seli_4936-.txt")
-        ->required()
-        ->type_name("");
+    sub->add_option("LINEA", o.linea, "Testo sorgente della linea, per esempio Vordano_Seli_linea.txt")->required();
+    sub->add_option("TRENO", o.treno, "Testo sorgente del treno, per esempio Vordano_Seli_4936-.txt")->required();
     sub->add_option("--route", o.percorso, "Nome del percorso (predefinito: il nome di LINEA senza \"_linea.txt\")")
         ->type_name("NOME");
     sub->add_option("--train", o.numero,
@@ -134,6 +134,7 @@ int esegui(int argc, char** argv, scenario::Rapporto& r) {
     aggiungi_compile(app, opzioni_compile, stato, r);
     scenario::aggiungi_dump(app, stato);
     scenario::aggiungi_plot(app, stato);
+    comandi_in_italiano(app);
     r.usa_json(scenario::chiede_json(argc, argv) && !json_proprio(app, argc, argv));
     if (comando_sconosciuto(app, argc, argv, r)) return uscita::uso_errato;
     try {
