@@ -29,8 +29,8 @@ FineCorsa Form1::Form_Load() {
 }
 
 FineCorsa Form1::concludi(Esito esito) {
-    if (esito == Esito::errore_1250) return errore("1250");
-    if (esito == Esito::errore_1251) return errore("1251");
+    if (esito == Esito::errore_1250) return errore(std::to_string(errore_marcatore));
+    if (esito == Esito::errore_1251) return errore(std::to_string(errore_codici_gara));
     if (codice_errore > 0) {
         // A broken scenario must never look like a good one.
         mostra_messaggio(rapporto_guasto(codice_errore, posizione_errore));

@@ -10,40 +10,27 @@
 namespace scenario {
 namespace {
 
-constexpr std::uint8_t tipo_segnale = 1;
-constexpr std::uint8_t tipo_fine = 2;
 constexpr std::int16_t velocita_senza_punti = 110;  // slow sections at or above it get no inner points
 constexpr std::int64_t passo_punti = 8;             // 400 m between inner points
 constexpr std::int64_t cerca_dietro_avviso = 20;
 constexpr std::int64_t cerca_oltre_fine = 12;
 
-constexpr std::int32_t guasto_segnale_avviso = 11;
-constexpr std::int32_t guasto_finestra = 12;
-constexpr std::int32_t guasto_rallentamento = 13;
-
-Cella& cella(Stato& s, std::int64_t c) { return s.celle[static_cast<std::size_t>(c)]; }
-
-bool libera_in(const Stato& s, std::int64_t c) {
-    return nella_griglia(s, c) && libera(s.celle[static_cast<std::size_t>(c)]);
-}
-
-bool di_tipo(const Stato& s, std::int64_t c, std::uint8_t tipo) {
-    return nella_griglia(s, c) && s.celle[static_cast<std::size_t>(c)].tipo == tipo;
-}
-
+// Callers have found c free and on the grid.
 void metti_punto(Stato& s, std::int64_t c) {
-    cella(s, c).tipo = tipo_abbattimento;
-    cella(s, c).valore = valore_abbattimento;
+    Cella& k = *cella(s, c);
+    k.tipo = TipoCella::abbattimento;
+    k.valore = valore_abbattimento;
 }
 
 // An existing point keeps the smaller of its value and 180.
 void limita_punto(Stato& s, std::int64_t c) {
-    cella(s, c).valore = minimo<std::int16_t>(valore_abbattimento, cella(s, c).valore);
+    Cella& k = *cella(s, c);
+    k.valore = minimo<std::int16_t>(valore_abbattimento, k.valore);
 }
 
-void registra(Stato& s, std::int32_t codice, std::int64_t cella_guasto) {
-    s.codice_errore = codice;
-    s.posizione_errore = basso32(cella_guasto * 50);
+// The walk's faults carry the cell's first metre: its index times 50.
+void registra_in_cella(Stato& s, Guasto g, std::int64_t cella_guasto) {
+    registra(s, g, basso32(cella_guasto * metri_cella));
 }
 
 // A signal at cell d before a warning board: a point in one of the two cells before it.
@@ -52,9 +39,9 @@ void proteggi_segnale(Stato& s, std::int64_t d) {
     const std::int64_t q = d - 2;
     if (libera_in(s, p)) metti_punto(s, p);
     else if (libera_in(s, q)) metti_punto(s, q);
-    else if (di_tipo(s, p, tipo_abbattimento)) limita_punto(s, p);
-    else if (di_tipo(s, q, tipo_abbattimento)) limita_punto(s, q);
-    else registra(s, guasto_segnale_avviso, d);
+    else if (di_tipo(s, p, TipoCella::abbattimento)) limita_punto(s, p);
+    else if (di_tipo(s, q, TipoCella::abbattimento)) limita_punto(s, q);
+    else registra_in_cella(s, Guasto::segnale_davanti_avviso_senza_posto, d);
 }
 
 // Before a slowdown start: one point in each window far enough from the line's start.
@@ -73,7 +60,7 @@ void punti_di_avvicinamento(Stato& s, std::int64_t i) {
             posto = true;
             break;
         }
-        if (!posto) registra(s, guasto_finestra, i);
+        if (!posto) registra_in_cella(s, Guasto::avvicinamento_senza_posto, i);
     }
 }
 
@@ -100,9 +87,9 @@ std::int64_t punti_nel_rallentamento(Stato& s, std::int64_t i) {
             metti_punto(s, j + 1);
             contatore = -1;
         } else {
-            registra(s, guasto_rallentamento, j);  // the count runs on past 8: no more points here
+            registra_in_cella(s, Guasto::rallentamento_senza_posto, j);  // the count runs on past 8: no more points here
         }
-    } while (cella(s, j).tipo != tipo_fine);
+    } while (!di_tipo(s, j, TipoCella::fine_rallentamento));
     return j;
 }
 
@@ -110,7 +97,7 @@ std::int64_t punti_nel_rallentamento(Stato& s, std::int64_t i) {
 std::int64_t fine_del_rallentamento(const Stato& s, std::int64_t i) {
     const std::int64_t ultima = ultima_cella(s);
     std::int64_t j = i + 1;
-    while (j < ultima && s.celle[static_cast<std::size_t>(j)].tipo != tipo_fine) ++j;
+    while (j < ultima && !di_tipo(s, j, TipoCella::fine_rallentamento)) ++j;
     return j;
 }
 
@@ -120,7 +107,7 @@ void punto_all_uscita(Stato& s, std::int64_t j) {
     std::int64_t contatore = 0;
     const std::int64_t limite = std::min(j + cerca_oltre_fine, ultima_cella(s));
     for (std::int64_t k = j; k <= limite; ++k) {
-        if (di_tipo(s, k, tipo_segnale)) {
+        if (di_tipo(s, k, TipoCella::segnale)) {
             contatore = k - 1;
             break;
         }
@@ -128,7 +115,7 @@ void punto_all_uscita(Stato& s, std::int64_t j) {
     if (contatore <= 0) return;
     if (libera_in(s, contatore)) metti_punto(s, contatore);
     else if (libera_in(s, contatore - 1)) metti_punto(s, contatore - 1);
-    else registra(s, guasto_rallentamento, j);
+    else registra_in_cella(s, Guasto::rallentamento_senza_posto, j);
 }
 
 }  // namespace
@@ -137,14 +124,14 @@ void abbattimenti_avviso(Stato& s, std::int32_t i) {
     for (std::int64_t j = 1; j <= cerca_dietro_avviso; ++j) {
         const std::int64_t d = std::int64_t{i} - j;
         if (d < 3) return;
-        if (di_tipo(s, d, tipo_segnale)) proteggi_segnale(s, d);
+        if (di_tipo(s, d, TipoCella::segnale)) proteggi_segnale(s, d);
     }
 }
 
 void abbattimenti_rallentamento(Stato& s, std::int32_t i) {
     if (!nella_griglia(s, i)) return;
     punti_di_avvicinamento(s, i);
-    const std::int64_t j = cella(s, i).valore < velocita_senza_punti ? punti_nel_rallentamento(s, i)
+    const std::int64_t j = cella(s, i)->valore < velocita_senza_punti ? punti_nel_rallentamento(s, i)
                                                                       : fine_del_rallentamento(s, i);
     punto_all_uscita(s, j);
 }

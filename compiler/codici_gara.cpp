@@ -9,7 +9,7 @@ constexpr int lunghezza_utile = 25;
 
 // Sum of the first 25 key bytes, each weighted by its place when `pesato`.
 std::int32_t somma_chiave(Stato& s, bool pesato) {
-    s.riga = chiave_gara(s.voci[86].stringa, s.voci[85].stringa);
+    s.riga = chiave_gara(s.voci[slot::corsa].stringa, s.voci[slot::percorso].stringa);
     std::int32_t somma = 0;
     for (int i = 0; i < lunghezza_utile; ++i) {
         const auto a = static_cast<unsigned char>(s.riga[static_cast<std::size_t>(i)]);

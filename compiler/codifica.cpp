@@ -27,7 +27,7 @@ static_assert(sizeof(Elemento::intero) == 2 && sizeof(Elemento::doppio) == 8 && 
               "geometry values are an i16 or a double behind a u16 tag");
 
 void codifica_cella(std::string& out, const Cella& c) {
-    put_u8(out, c.tipo);
+    put_u8(out, static_cast<std::uint8_t>(c.tipo));
     put_i16le(out, c.valore);
     put_i16le(out, c.valore2);
     put_i16le(out, c.valore3);

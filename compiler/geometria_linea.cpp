@@ -9,7 +9,7 @@
 namespace scenario {
 namespace {
 
-constexpr std::int64_t limite_geometria = 1000000;
+constexpr std::int64_t limite_geometria = lunghezza_massima;
 
 std::size_t indice(const Stato& s, std::int64_t m, int k) {
     return static_cast<std::size_t>(k) * (static_cast<std::size_t>(s.lunghezza_estesa) + 1) +
@@ -100,13 +100,13 @@ Passo record_curva(LetturaLinea& l, std::string_view chiave) {
     std::int32_t s0 = 0;
     std::int32_t lung = 0;
     if (!leggi(l.campi, s0, lung)) return l.guasto_lettura();
-    if (fuori_griglia(l.s, s0, 100)) return l.oltre_griglia(s0);
+    if (fuori_griglia(l.s, s0, margine_record)) return l.oltre_griglia(s0);
     const std::int64_t fine = std::int64_t{s0} + lung;
     if (fine > l.s.lunghezza_estesa) return l.oltre_griglia(s0);
     const auto k = curvatura(chiave);
-    if (!k) return l.ferma(103);
+    if (!k) return l.ferma(Guasto::curva_senza_classe);
     if (l.s.tracciato.empty()) return Passo::avanti;
-    if (!rettilineo(l, s0, true) || !arco(l, fine, *k)) return l.ferma(103);
+    if (!rettilineo(l, s0, true) || !arco(l, fine, *k)) return l.ferma(Guasto::curva_senza_classe);
     return Passo::avanti;
 }
 

@@ -6,19 +6,25 @@
 #include <string>
 #include <string_view>
 
+#include "compiler/modello.h"
+
 namespace scenario {
 
-struct Guasto {
-    int codice;
+// One row of the fault table.
+struct SchedaGuasto {
+    Guasto guasto;
     bool ha_posizione;             // posizione_errore holds the metre concerned
     std::string_view significato;  // plain Italian, ASCII only (accents as apostrophes)
 };
 
-// Every fault number the compiler records, in ascending order.
-std::span<const Guasto> tabella_guasti();
+// Every fault the compiler records, in ascending order of number.
+std::span<const SchedaGuasto> tabella_guasti();
 
-// The row of a fault number, or nullptr for a number the compiler never records.
-const Guasto* trova_guasto(int codice);
+// The row of a fault.
+const SchedaGuasto& scheda(Guasto g);
+
+// The row of a recorded number, or nullptr for a number the compiler never records.
+const SchedaGuasto* trova_guasto(int codice);
 
 // " Errore n. 16 al metro 850: segnale su una cella gia' occupata". The metre
 // appears only for faults that have one; an unknown number gets no words.

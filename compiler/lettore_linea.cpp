@@ -51,7 +51,7 @@ void coda_linea(LetturaLinea& l) {
 bool apri_generale(LetturaLinea& l) {
     switch (cerca_generale(l.campi)) {
         case Intestazione::testo_vuoto: l.guasto_lettura(); return false;
-        case Intestazione::assente: l.ferma(102); return false;
+        case Intestazione::assente: l.ferma(Guasto::generale_assente); return false;
         case Intestazione::trovata: return true;
     }
     return false;
@@ -62,7 +62,7 @@ bool apri_generale(LetturaLinea& l) {
 std::optional<std::int32_t> leggi_testo_linea(Stato& s, Archivio& a) {
     const std::string nome = nome_testo_linea(s);
     if (!a.esiste(nome)) {
-        s.codice_errore = 101;
+        registra(s, Guasto::testo_linea_assente);
         return std::nullopt;
     }
     const std::optional<std::string> testo = a.leggi(nome);

@@ -17,7 +17,7 @@ struct LetturaLinea : Lettura {
     std::int64_t cursore_pendenza = 0;
     std::int32_t pendenza_precedente = 0;
     std::int64_t cursore_tracciato = 2;  // next metre of the plan geometry
-    std::int32_t prossima_tabella = 80;  // voci slot of the next board text
+    std::int32_t prossima_tabella = slot::ultimo_posto;  // voci slot of the next board text
 };
 
 // The general section: route length and grid, progressives, backgrounds,

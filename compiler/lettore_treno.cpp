@@ -16,8 +16,8 @@ Passo valori(LetturaTreno& t, auto&... destinazioni) {
 
 // Every test that matches the keyword runs, in this order, each reading its own values.
 Passo chiave_treno(LetturaTreno& t, std::string_view c) {
-    Voce& treno = t.s.voci[84];
-    Voce& orario = t.s.voci[86];
+    Voce& treno = t.s.voci[slot::treno];
+    Voce& orario = t.s.voci[slot::corsa];
     Passo p = Passo::avanti;
     const auto prossimo = [&p](bool corrisponde) { return p == Passo::avanti && corrisponde; };
     if (prossimo(contiene_ic(c, "frenata") && contiene_ic(c, "massa"))) p = valori(t, treno.numero1);
@@ -42,9 +42,9 @@ Passo sezione_treno(LetturaTreno& t) {
 }
 
 bool progressive_a_passo(const Stato& s) {
-    for (int slot = 81; slot <= 83; ++slot) {
-        const Voce& v = s.voci[static_cast<std::size_t>(slot)];
-        if (v.numero1 % 50 != 0 || v.numero2 % 50 != 0) return false;
+    for (std::size_t quale = slot::progressiva_tre; quale <= slot::progressiva_uno; ++quale) {
+        const Voce& v = s.voci[quale];
+        if (v.numero1 % metri_cella != 0 || v.numero2 % metri_cella != 0) return false;
     }
     return true;
 }
@@ -52,7 +52,7 @@ bool progressive_a_passo(const Stato& s) {
 void fine_testo_treno(LetturaTreno& t) {
     t.a.elimina(nome_testo_treno(t.s));
     if (t.s.griglia_creata) code_velocita_aderenza(t);
-    if (!progressive_a_passo(t.s)) t.s.codice_errore = 2;
+    if (!progressive_a_passo(t.s)) registra(t.s, Guasto::progressiva_fuori_passo);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ struct LetturaTreno : Lettura {
     std::int32_t velocita_precedente = 0;
     std::int64_t cursore_aderenza = 0;
     std::int32_t aderenza_precedente = 0;
-    std::int32_t stazione = 1;                  // voci slot of the next station
+    std::int32_t stazione = slot::primo_posto;  // voci slot of the next station
     std::int64_t fine_stazione_precedente = 0;  // exact platform end of the station before
 };
 

@@ -16,7 +16,7 @@ bool contiene_ic(std::string_view campo, std::string_view parola) {
 }
 
 bool fuori_griglia(const Stato& s, std::int64_t p, std::int64_t margine) {
-    return !s.griglia_creata || p < 0 || p + margine > std::int64_t{50} * s.numero_celle;
+    return !s.griglia_creata || p < 0 || p + margine > metri_cella * s.numero_celle;
 }
 
 Intestazione cerca_generale(LettoreCampi& campi) {
@@ -38,25 +38,31 @@ std::optional<std::string> prossima_chiave(LettoreCampi& campi, int commenti) {
     return campo;
 }
 
-Passo Lettura::ferma(std::int32_t codice) {
+Passo Lettura::ferma(Guasto g) {
     a.elimina(proprio);
-    s.codice_errore = codice;
+    registra(s, g);
     return Passo::stop;
 }
 
-Passo Lettura::ferma(std::int32_t codice, std::int32_t posizione) {
+Passo Lettura::ferma(Guasto g, std::int32_t posizione) {
     s.posizione_errore = posizione;
-    return ferma(codice);
+    return ferma(g);
+}
+
+Passo Lettura::dopo_posa(std::int32_t posizione) {
+    if (s.codice_errore <= 0) return Passo::avanti;
+    a.elimina(proprio);
+    s.posizione_errore = posizione;
+    return Passo::stop;
 }
 
 Passo Lettura::guasto_lettura() {
     a.elimina(altro);
-    return ferma(25);
+    return ferma(Guasto::lettura);
 }
 
 Passo Lettura::oltre_griglia(std::int32_t p) {
-    s.codice_errore = 15;
-    s.posizione_errore = p;
+    registra(s, Guasto::oltre_la_griglia, p);
     return Passo::fine_sezione;
 }
 

@@ -11,6 +11,7 @@
 #include "compiler/archivio.h"
 #include "compiler/campi.h"
 #include "compiler/interi.h"
+#include "compiler/modello.h"
 #include "compiler/stato.h"
 
 namespace scenario {
@@ -32,9 +33,12 @@ struct Lettura {
     std::string proprio;  // name of the text being read
     std::string altro;    // name of the other source text
 
-    // Records `codice` (and the metre where it has one), deletes this text.
-    Passo ferma(std::int32_t codice);
-    Passo ferma(std::int32_t codice, std::int32_t posizione);
+    // Records the fault (and the metre where it has one), deletes this text.
+    Passo ferma(Guasto g);
+    Passo ferma(Guasto g, std::int32_t posizione);
+    // After a placement: a fault it recorded (or one already there) stops the
+    // reader with the record's metre.
+    Passo dopo_posa(std::int32_t posizione);
     // A reading fault: both source texts go.
     Passo guasto_lettura();
     // Fault 15 at p: ends the main section, the tail still runs.
@@ -48,7 +52,10 @@ inline bool contiene(std::string_view campo, std::string_view parola) {
 }
 
 // A record at metre p lies outside the grid: no grid yet, a negative metre, or
-// (p + margine) / 50 beyond numero_celle.
+// (p + margine) / 50 beyond numero_celle. Records keep two cells clear of
+// the grid's end; a station, whose platform reaches past it, sixteen.
+inline constexpr std::int64_t margine_record = 2 * metri_cella;
+inline constexpr std::int64_t margine_stazione = 16 * metri_cella;
 bool fuori_griglia(const Stato& s, std::int64_t p, std::int64_t margine);
 
 // Reads up to the field holding "[generale]"; the field that ends the text is

@@ -6,8 +6,8 @@
 namespace scenario {
 
 void memorizza_dati(Stato& s, Archivio& a) {
-    s.voci[85].stringa = s.nome_percorso;
-    s.voci[86].stringa = s.numero_treno;
+    s.voci[slot::percorso].stringa = s.nome_percorso;
+    s.voci[slot::corsa].stringa = s.numero_treno;
     if (const auto prossima_tabella = leggi_testo_linea(s, a)) leggi_testo_treno(s, a, *prossima_tabella);
 }
 

@@ -3,6 +3,7 @@
 // sizes. Code finds these by name, never by number.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -24,6 +25,9 @@ enum class TipoCella : std::uint8_t {
     cartello_testo = 14,  // text board: valore is the voci slot of its text
 };
 
+// A placement may write only into a free cell: an empty one or a mountain marker.
+constexpr bool libera(TipoCella t) { return t == TipoCella::vuota || t == TipoCella::marcatore_montagna; }
+
 // The voci slots with a fixed meaning, and the range stations and boards share.
 namespace slot {
 inline constexpr std::size_t numero_voci = 87;
@@ -36,6 +40,9 @@ inline constexpr std::size_t treno = 84;     // braked mass, route length, cars
 inline constexpr std::size_t percorso = 85;  // backgrounds, route name, marker 610, weighted code
 inline constexpr std::size_t corsa = 86;     // cab-signal repetition, train number, sand, clock
 }  // namespace slot
+
+// The mountain section tables hold this many sections, from index 1.
+inline constexpr std::size_t massimo_montagne = 80;
 
 // Every fault number the compiler records. 14 and 23 are not used.
 enum class Guasto : std::int32_t {
@@ -67,7 +74,43 @@ enum class Guasto : std::int32_t {
     curva_senza_classe = 103,  // also: plan geometry past metre 1000000
 };
 
+// Every fault above, in ascending order: the fault table is checked against
+// this list when it is compiled, so a fault cannot lack its row.
+inline constexpr std::array<Guasto, 26> guasti_registrabili = {
+    Guasto::lunghezza_eccessiva,
+    Guasto::progressiva_fuori_passo,
+    Guasto::inizio_ripetizione_fuori_passo,
+    Guasto::fine_ripetizione_fuori_passo,
+    Guasto::ripetizione_senza_codici,
+    Guasto::cartello_su_cella_occupata,
+    Guasto::abbattimento_su_cella_occupata,
+    Guasto::stazione_fuori_passo,
+    Guasto::marciapiede_fuori_passo,
+    Guasto::posti_esauriti,
+    Guasto::segnale_davanti_avviso_senza_posto,
+    Guasto::avvicinamento_senza_posto,
+    Guasto::rallentamento_senza_posto,
+    Guasto::oltre_la_griglia,
+    Guasto::segnale_su_cella_occupata,
+    Guasto::avviso_su_cella_occupata,
+    Guasto::inizio_su_cella_occupata,
+    Guasto::fine_su_cella_occupata,
+    Guasto::approccio_su_cella_occupata,
+    Guasto::indicatore_su_cella_occupata,
+    Guasto::stazioni_troppo_vicine,
+    Guasto::fermata_troppo_presto,
+    Guasto::lettura,
+    Guasto::testo_linea_assente,
+    Guasto::generale_assente,
+    Guasto::curva_senza_classe,
+};
+
 inline constexpr std::int32_t numero(Guasto g) { return static_cast<std::int32_t>(g); }
+
+// The two fatal errors of the route pass: a marker or code place already in
+// use. They stop the run before any compiled file; their text is fixed.
+inline constexpr std::int32_t errore_marcatore = 1250;
+inline constexpr std::int32_t errore_codici_gara = 1251;
 
 // The marks the route pass stamps, and the value of its "abbattimento" points.
 inline constexpr std::int16_t marcatore_tabella = 610;  // breve1 of slot::percorso

@@ -13,34 +13,28 @@
 namespace scenario {
 namespace {
 
-constexpr std::uint8_t tipo_avviso = 4;
-constexpr std::uint8_t tipo_inizio = 3;
-constexpr std::size_t voce_percorso = 85;
-constexpr std::int16_t marcatore_tabella = 610;
-constexpr std::int16_t marcatore_celle = 5121;
-
 // Cells 1 .. numero_celle - 2, the bound fixed before the first step.
 void cammina(Stato& s) {
     const std::int64_t ultima = std::int64_t{s.numero_celle} - 2;
     for (std::int64_t i = 1; i <= ultima && nella_griglia(s, i); ++i) {
-        const std::uint8_t tipo = s.celle[static_cast<std::size_t>(i)].tipo;
-        if (tipo == tipo_avviso) abbattimenti_avviso(s, static_cast<std::int32_t>(i));
-        else if (tipo == tipo_inizio) abbattimenti_rallentamento(s, static_cast<std::int32_t>(i));
+        const TipoCella tipo = cella(s, i)->tipo;
+        if (tipo == TipoCella::avviso_rallentamento) abbattimenti_avviso(s, static_cast<std::int32_t>(i));
+        else if (tipo == TipoCella::inizio_rallentamento) abbattimenti_rallentamento(s, static_cast<std::int32_t>(i));
     }
 }
 
 // The markers: a place already in use means the data reached where only the
 // markers may go; the run then stops before any file is written.
 Esito timbra(Stato& s) {
-    if (!nella_griglia(s, 1)) return Esito::completato;
-    Voce& tabella = s.voci[voce_percorso];
-    Cella& prima = s.celle[1];
-    if (tabella.breve1 != 0 || prima.valore != 0) return Esito::errore_1250;
+    Cella* prima = cella(s, cella_marcatore);
+    if (prima == nullptr) return Esito::completato;
+    Voce& tabella = s.voci[slot::percorso];
+    if (tabella.breve1 != 0 || prima->valore != 0) return Esito::errore_1250;
     tabella.breve1 = marcatore_tabella;
-    prima.valore = marcatore_celle;
-    if (tabella.numero4 != 0 || prima.valore2 != 0) return Esito::errore_1251;
+    prima->valore = marcatore_celle;
+    if (tabella.numero4 != 0 || prima->valore2 != 0) return Esito::errore_1251;
     tabella.numero4 = codice_gara_st(s);
-    prima.valore2 = basso16(codice_gara_og(s));
+    prima->valore2 = basso16(codice_gara_og(s));
     return Esito::completato;
 }
 

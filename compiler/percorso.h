@@ -10,15 +10,12 @@
 
 namespace scenario {
 
-inline constexpr std::uint8_t tipo_abbattimento = 12;
-inline constexpr std::int16_t valore_abbattimento = 180;
-
 // Walks cells 1 .. numero_celle - 2 adding the points, then stamps the markers
 // and the codes. Stops with errore_1250 / errore_1251 when a marker place is
 // already in use, and then the caller writes nothing.
 Esito percorri_celle(Stato& s);
 
-// The points added at one cell of the walk: a warning board (4) or a slowdown start (3).
+// The points added at one cell of the walk: a warning board or a slowdown start.
 void abbattimenti_avviso(Stato& s, std::int32_t i);
 void abbattimenti_rallentamento(Stato& s, std::int32_t i);
 

@@ -6,9 +6,6 @@
 namespace scenario {
 namespace {
 
-constexpr std::int32_t guasto_indicatore = 21;
-constexpr std::uint8_t tipo_indicatore = 6;
-
 // nearest(destra / 5 + sinistra x 20), ties to even, kept to 16 bits:
 // the same as nearest((destra + 100 sinistra) / 5), without a fraction.
 std::int16_t velocita_codificata(std::int32_t sinistra, std::int32_t destra) {
@@ -20,18 +17,17 @@ std::int16_t velocita_codificata(std::int32_t sinistra, std::int32_t destra) {
 void memo_indicatori_v_max(Stato& s, std::int32_t posizione, std::int32_t vas, std::int32_t vbs,
                            std::int32_t vcs, std::int16_t strisces, std::int32_t vad, std::int32_t vbd,
                            std::int32_t vcd, std::int16_t strisced) {
-    const std::int64_t c = cella_di(posizione);
-    if (!nella_griglia(s, c)) return;
-    Cella& cella = s.celle[static_cast<std::size_t>(c)];
-    if (!libera(cella)) {
-        s.codice_errore = guasto_indicatore;
+    Cella* c = cella(s, cella_di(posizione));
+    if (c == nullptr) return;
+    if (!libera(*c)) {
+        registra(s, Guasto::indicatore_su_cella_occupata);
         return;
     }
-    cella.tipo = tipo_indicatore;
-    cella.valore = velocita_codificata(vas, vad);
-    cella.valore2 = velocita_codificata(vbs, vbd);
-    cella.valore3 = velocita_codificata(vcs, vcd);
-    cella.valore4 = basso16(std::int64_t{strisces} * 10 + strisced);
+    c->tipo = TipoCella::indicatore_velocita;
+    c->valore = velocita_codificata(vas, vad);
+    c->valore2 = velocita_codificata(vbs, vbd);
+    c->valore3 = velocita_codificata(vcs, vcd);
+    c->valore4 = basso16(std::int64_t{strisces} * 10 + strisced);
 }
 
 }  // namespace scenario

@@ -6,7 +6,6 @@
 namespace scenario {
 namespace {
 
-constexpr std::int32_t guasto_posti_esauriti = 10;
 constexpr std::int64_t distacco_stretto = 150;  // sections this close join as type 3
 
 // Writes the section's type into its cells and the markers when `marcata`.
@@ -17,19 +16,21 @@ void segna_celle(Stato& s, std::int64_t prima, std::int64_t ultima, std::int32_t
     const std::int64_t da = prima < 0 ? 0 : prima;
     const std::int64_t a = ultima > s.numero_celle ? s.numero_celle : ultima;
     for (std::int64_t c = da; c <= a; ++c) {
-        if (!nella_griglia(s, c)) continue;
-        Cella& cella = s.celle[static_cast<std::size_t>(c)];
-        cella.montagna = basso8(tipo);
+        Cella* k = cella(s, c);
+        if (k == nullptr) continue;
+        k->montagna = basso8(tipo);
         const std::int64_t conteggio = c - prima + 1;
-        if (marcata && conteggio % 4 == 0 && cella.tipo == 0 && (c - 4) * 50 < fine) cella.tipo = 11;
+        if (marcata && conteggio % 4 == 0 && k->tipo == TipoCella::vuota && (c - 4) * metri_cella < fine) {
+            k->tipo = TipoCella::marcatore_montagna;
+        }
     }
 }
 
 }  // namespace
 
 void memo_montagna(Stato& s, std::int32_t inizio, std::int32_t fine, std::int32_t& tipo) {
-    if (s.numero_montagne < 0 || s.numero_montagne >= massimo_montagne) {
-        s.codice_errore = guasto_posti_esauriti;
+    if (s.numero_montagne < 0 || s.numero_montagne >= static_cast<std::int32_t>(massimo_montagne)) {
+        registra(s, Guasto::posti_esauriti);
         return;
     }
     bool marcata = false;
@@ -41,7 +42,7 @@ void memo_montagna(Stato& s, std::int32_t inizio, std::int32_t fine, std::int32_
     s.inizio_montagne[n] = inizio;
     s.fine_montagne[n] = fine;
     if (n > 1 && std::int64_t{inizio} - s.fine_montagne[n - 1] <= distacco_stretto) tipo = 3;
-    segna_celle(s, vicino_50(inizio), vicino_50(std::int64_t{fine} - 50), tipo, marcata, fine);
+    segna_celle(s, cella_vicina(inizio), cella_vicina(std::int64_t{fine} - metri_cella), tipo, marcata, fine);
 }
 
 }  // namespace scenario

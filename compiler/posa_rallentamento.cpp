@@ -9,28 +9,9 @@ namespace {
 constexpr std::int64_t soglia_avviso = 1500;   // no warning board at or before this metre
 constexpr std::int64_t anticipo_avviso = 1200;  // board distance before the start
 
-constexpr std::int32_t guasto_avviso = 17;
-constexpr std::int32_t guasto_inizio = 18;
-constexpr std::int32_t guasto_fine = 19;
-constexpr std::int32_t guasto_approccio = 20;
-
-constexpr std::uint8_t tipo_fine = 2;
-constexpr std::uint8_t tipo_inizio = 3;
-constexpr std::uint8_t tipo_avviso = 4;
-constexpr std::uint8_t tipo_approccio = 5;
-
-// Taken means: in the grid and neither empty nor a mountain marker. A cell
-// outside the grid is never read; its write is skipped too.
-bool occupata(const Stato& s, std::int64_t c) {
-    return nella_griglia(s, c) && !libera(s.celle[static_cast<std::size_t>(c)]);
-}
-
-Cella* cella_o_niente(Stato& s, std::int64_t c) {
-    return nella_griglia(s, c) ? &s.celle[static_cast<std::size_t>(c)] : nullptr;
-}
-
-// Type, speed, d_v (only when nonzero) and, for start and end, f_tt.
-void scrivi_estremo(Cella* c, std::uint8_t tipo, std::int16_t v, std::int32_t d_v, std::int16_t f_tt) {
+// Type, speed, d_v (only when nonzero) and, for start and end, f_tt. A
+// cell outside the grid is never read; its write is skipped too.
+void scrivi_estremo(Cella* c, TipoCella tipo, std::int16_t v, std::int32_t d_v, std::int16_t f_tt) {
     if (c == nullptr) return;
     c->tipo = tipo;
     if (d_v != 0) c->valore2 = basso16(d_v);
@@ -43,14 +24,14 @@ void scrivi_estremo(Cella* c, std::uint8_t tipo, std::int16_t v, std::int32_t d_
 void segni_di_approccio(Stato& s, std::int64_t indice_b, std::int32_t d_v) {
     for (std::int64_t i = 0; i < 4; ++i) {
         if (occupata(s, indice_b - i)) {
-            s.codice_errore = guasto_approccio;
+            registra(s, Guasto::approccio_su_cella_occupata);
             return;
         }
     }
     for (std::int64_t i = 0; i < 4; ++i) {
-        Cella* c = cella_o_niente(s, indice_b - i);
+        Cella* c = cella(s, indice_b - i);
         if (c == nullptr) continue;
-        c->tipo = tipo_approccio;
+        c->tipo = TipoCella::approccio_rallentamento;
         c->valore = basso16(i + 1);
         if (d_v != 0) c->valore2 = basso16(i + 1);
     }
@@ -66,26 +47,21 @@ void memo_rallentamento(Stato& s, std::int32_t x, std::int16_t v, std::int32_t l
     const std::int64_t avviso = cella_di(std::int64_t{x} - anticipo_avviso);
     if (!con_avviso) f_ta = 0;
 
-    std::int32_t guasto = 0;
-    if (con_avviso && occupata(s, avviso)) guasto = guasto_avviso;
-    else if (occupata(s, inizio)) guasto = guasto_inizio;
-    else if (occupata(s, fine)) guasto = guasto_fine;
-    if (guasto != 0) {
-        s.codice_errore = guasto;
-        return;
-    }
+    if (con_avviso && occupata(s, avviso)) return registra(s, Guasto::avviso_su_cella_occupata);
+    if (occupata(s, inizio)) return registra(s, Guasto::inizio_su_cella_occupata);
+    if (occupata(s, fine)) return registra(s, Guasto::fine_su_cella_occupata);
 
     // The end is written first: a slowdown of no length is a start cell.
-    scrivi_estremo(cella_o_niente(s, fine), tipo_fine, v, d_v, f_tt);
-    scrivi_estremo(cella_o_niente(s, inizio), tipo_inizio, v, d_v, f_tt);
+    scrivi_estremo(cella(s, fine), TipoCella::fine_rallentamento, v, d_v, f_tt);
+    scrivi_estremo(cella(s, inizio), TipoCella::inizio_rallentamento, v, d_v, f_tt);
     if (con_avviso) {
-        if (Cella* c = cella_o_niente(s, avviso)) {
-            c->tipo = tipo_avviso;
+        if (Cella* c = cella(s, avviso)) {
+            c->tipo = TipoCella::avviso_rallentamento;
             if (d_v != 0) c->valore2 = basso16(d_v);
             c->valore = v;
         }
     }
-    if (f_ta != 0) segni_di_approccio(s, vicino_50(std::int64_t{x} - anticipo_avviso), d_v);
+    if (f_ta != 0) segni_di_approccio(s, cella_vicina(std::int64_t{x} - anticipo_avviso), d_v);
 }
 
 }  // namespace scenario

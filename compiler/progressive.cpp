@@ -15,8 +15,10 @@ struct Terna {
     std::int32_t numero3 = 0;
 };
 
-enum Quale : std::size_t { tre = 0, due = 1, uno = 2 };  // slots 81, 82, 83
-constexpr std::size_t primo_slot = 81;
+// The slots in order: "tre", "due", "uno".
+enum Quale : std::size_t { tre = 0, due = 1, uno = 2 };
+constexpr std::size_t primo_slot = slot::progressiva_tre;
+static_assert(slot::progressiva_due == primo_slot + due && slot::progressiva_uno == primo_slot + uno);
 
 using Ordine = std::array<Quale, 3>;
 

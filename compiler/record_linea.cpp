@@ -1,5 +1,6 @@
 // The positioned records of the line text's main section other than curves:
 // gradients, mountain sections, speed indicator boards and text boards.
+#include "compiler/griglia.h"
 #include "compiler/lettore_linea.h"
 #include "compiler/posa.h"
 
@@ -8,10 +9,7 @@ namespace {
 
 // One cell of the gradient in force; a cursor past the grid only advances.
 void scrivi_pendenza(LetturaLinea& l) {
-    if (l.cursore_pendenza >= 0 && l.cursore_pendenza <= l.s.numero_celle) {
-        l.s.celle[static_cast<std::size_t>(l.cursore_pendenza)].pendenza_cella =
-            basso8(std::int64_t{l.pendenza_precedente} + 100);
-    }
+    if (Cella* c = cella(l.s, l.cursore_pendenza)) c->pendenza_cella = basso8(std::int64_t{l.pendenza_precedente} + 100);
     ++l.cursore_pendenza;
 }
 
@@ -23,8 +21,8 @@ Passo record_pendenza(LetturaLinea& l) {
     std::int32_t p = 0;
     std::int32_t g = 0;
     if (!leggi(l.campi, p, g)) return l.guasto_lettura();
-    if (fuori_griglia(l.s, p, 100)) return l.oltre_griglia(p);
-    const std::int64_t n = dividi_vicino(p, 50);
+    if (fuori_griglia(l.s, p, margine_record)) return l.oltre_griglia(p);
+    const std::int64_t n = cella_vicina(p);
     if (n > 0) {
         do {
             scrivi_pendenza(l);
@@ -46,12 +44,11 @@ Passo record_montagna(LetturaLinea& l) {
     std::int32_t fine = 0;
     std::int32_t tipo = 0;
     if (!leggi(l.campi, inizio, fine, tipo)) return l.guasto_lettura();
-    if (fuori_griglia(l.s, inizio, 100)) return l.oltre_griglia(inizio);
-    if (dividi_vicino(std::int64_t{fine} - 50, 50) > l.s.numero_celle) return l.oltre_griglia(inizio);
-    if (l.s.numero_montagne >= massimo_montagne) return l.ferma(10);
+    if (fuori_griglia(l.s, inizio, margine_record)) return l.oltre_griglia(inizio);
+    if (cella_vicina(std::int64_t{fine} - metri_cella) > l.s.numero_celle) return l.oltre_griglia(inizio);
+    if (l.s.numero_montagne >= static_cast<std::int32_t>(massimo_montagne)) return l.ferma(Guasto::posti_esauriti);
     memo_montagna(l.s, inizio, fine, tipo);
-    if (l.s.codice_errore > 0) return l.ferma(l.s.codice_errore, inizio);
-    return Passo::avanti;
+    return l.dopo_posa(inizio);
 }
 
 // Stripe counts are 16-bit parameters: they keep the low 16 bits of the value read.
@@ -59,23 +56,22 @@ Passo record_indicatore(LetturaLinea& l) {
     std::int32_t posizione = 0, vas = 0, vbs = 0, vcs = 0, strisces = 0;
     std::int32_t vad = 0, vbd = 0, vcd = 0, strisced = 0;
     if (!leggi(l.campi, posizione, vas, vbs, vcs, strisces, vad, vbd, vcd, strisced)) return l.guasto_lettura();
-    if (fuori_griglia(l.s, posizione, 100)) return l.oltre_griglia(posizione);
+    if (fuori_griglia(l.s, posizione, margine_record)) return l.oltre_griglia(posizione);
     memo_indicatori_v_max(l.s, posizione, vas, vbs, vcs, basso16(strisces), vad, vbd, vcd, basso16(strisced));
-    if (l.s.codice_errore > 0) return l.ferma(l.s.codice_errore, posizione);
-    return Passo::avanti;
+    return l.dopo_posa(posizione);
 }
 
-// A text board takes its cell and the next board slot of voci, from 80 down to 1.
+// A text board takes its cell and the next board slot of voci, from the last down to the first.
 Passo record_cartello(LetturaLinea& l) {
     std::int32_t p = 0;
     std::string testo;
     if (!leggi(l.campi, p, testo)) return l.guasto_lettura();
-    if (fuori_griglia(l.s, p, 100)) return l.oltre_griglia(p);
-    Cella& cella = l.s.celle[static_cast<std::size_t>(dividi_vicino(std::int64_t{p} + 50, 50))];
-    if (!libera(cella)) return l.ferma(6, p);
-    if (l.prossima_tabella < 1) return l.ferma(10);
-    cella.tipo = 14;
-    cella.valore = static_cast<std::int16_t>(l.prossima_tabella);
+    if (fuori_griglia(l.s, p, margine_record)) return l.oltre_griglia(p);
+    Cella& c = *cella(l.s, cella_di(p));
+    if (!libera(c)) return l.ferma(Guasto::cartello_su_cella_occupata, p);
+    if (l.prossima_tabella < static_cast<std::int32_t>(slot::primo_posto)) return l.ferma(Guasto::posti_esauriti);
+    c.tipo = TipoCella::cartello_testo;
+    c.valore = static_cast<std::int16_t>(l.prossima_tabella);
     l.s.voci[static_cast<std::size_t>(l.prossima_tabella)].stringa = std::move(testo);
     --l.prossima_tabella;
     return Passo::avanti;

@@ -1,5 +1,6 @@
 // The positioned records of the train text other than stations: speed and
 // adhesion runs, signals, slowdowns and "abbattimento" points.
+#include "compiler/griglia.h"
 #include "compiler/lettore_treno.h"
 #include "compiler/posa.h"
 
@@ -9,17 +10,12 @@ namespace {
 // One cell of the speed in force, in units of 5 km/h. The cursor may pass the
 // grid only in the tail, where a write beyond it is skipped.
 void scrivi_velocita(LetturaTreno& t) {
-    if (t.cursore_velocita <= t.s.numero_celle) {
-        t.s.celle[static_cast<std::size_t>(t.cursore_velocita)].velocita_cella =
-            basso8(dividi_vicino(t.velocita_precedente, 5));
-    }
+    if (Cella* c = cella(t.s, t.cursore_velocita)) c->velocita_cella = basso8(dividi_vicino(t.velocita_precedente, 5));
     ++t.cursore_velocita;
 }
 
 void scrivi_aderenza(LetturaTreno& t) {
-    if (t.cursore_aderenza <= t.s.numero_celle) {
-        t.s.celle[static_cast<std::size_t>(t.cursore_aderenza)].aderenza_cella = basso8(t.aderenza_precedente);
-    }
+    if (Cella* c = cella(t.s, t.cursore_aderenza)) c->aderenza_cella = basso8(t.aderenza_precedente);
     ++t.cursore_aderenza;
 }
 
@@ -31,8 +27,8 @@ Passo record_velocita(LetturaTreno& t) {
     std::int32_t p = 0;
     std::int32_t v = 0;
     if (!leggi(t.campi, p, v)) return t.guasto_lettura();
-    if (fuori_griglia(t.s, p, 100)) return t.oltre_griglia(p);
-    const std::int64_t n = dividi_vicino(p, 50);
+    if (fuori_griglia(t.s, p, margine_record)) return t.oltre_griglia(p);
+    const std::int64_t n = cella_vicina(p);
     if (n > 0) {
         do {
             if (t.cursore_velocita >= t.s.numero_celle) break;
@@ -48,8 +44,8 @@ Passo record_aderenza(LetturaTreno& t) {
     std::int32_t p = 0;
     std::int32_t a = 0;
     if (!leggi(t.campi, p, a)) return t.guasto_lettura();
-    if (fuori_griglia(t.s, p, 100)) return t.oltre_griglia(p);
-    const std::int64_t n = dividi_vicino(p, 50);
+    if (fuori_griglia(t.s, p, margine_record)) return t.oltre_griglia(p);
+    const std::int64_t n = cella_vicina(p);
     if (n > 0) {
         do {
             scrivi_aderenza(t);
@@ -75,23 +71,21 @@ Passo record_segnale(LetturaTreno& t) {
     std::int32_t posizione = 0, sx = 0, s1 = 0, s2 = 0, s3 = 0, rapp = 0;
     std::int32_t dx = 0, d1 = 0, d2 = 0, d3 = 0, tempo = 0;
     if (!leggi(t.campi, posizione, sx, s1, s2, s3, rapp, dx, d1, d2, d3, tempo)) return t.guasto_lettura();
-    if (fuori_griglia(t.s, posizione, 100)) return t.oltre_griglia(posizione);
+    if (fuori_griglia(t.s, posizione, margine_record)) return t.oltre_griglia(posizione);
     memo_segnale(t.s, posizione, sx, basso16(s1), basso16(s2), basso16(s3), basso16(rapp), basso16(dx), basso16(d1),
                  basso16(d2), basso16(d3), tempo);
-    if (t.s.codice_errore > 0) return t.ferma(t.s.codice_errore, posizione);
-    return Passo::avanti;
+    return t.dopo_posa(posizione);
 }
 
 // Both the start and the end cell must lie on the grid before placement.
 Passo record_rallentamento(LetturaTreno& t) {
     std::int32_t x = 0, v = 0, l = 0, f_tt = 0, f_ta = 0, d_v = 0;
     if (!leggi(t.campi, x, v, l, f_tt, f_ta, d_v)) return t.guasto_lettura();
-    if (fuori_griglia(t.s, x, 100)) return t.oltre_griglia(x);
-    const std::int64_t fine = dividi_vicino(std::int64_t{x} + l + 50, 50);
+    if (fuori_griglia(t.s, x, margine_record)) return t.oltre_griglia(x);
+    const std::int64_t fine = cella_di(std::int64_t{x} + l);
     if (fine < 0 || fine > t.s.numero_celle) return t.oltre_griglia(x);
     memo_rallentamento(t.s, x, basso16(v), l, basso16(f_tt), f_ta, d_v);
-    if (t.s.codice_errore > 0) return t.ferma(t.s.codice_errore, x);
-    return Passo::avanti;
+    return t.dopo_posa(x);
 }
 
 // Cell nearest(p / 50), without the "+ 1" of point objects.
@@ -99,14 +93,14 @@ Passo record_abbattimento(LetturaTreno& t) {
     std::int32_t p = 0;
     std::int32_t w = 0;
     if (!leggi(t.campi, p, w)) return t.guasto_lettura();
-    if (fuori_griglia(t.s, p, 100)) return t.oltre_griglia(p);
-    Cella& cella = t.s.celle[static_cast<std::size_t>(dividi_vicino(p, 50))];
-    if (!libera(cella)) return t.ferma(7, p);
+    if (fuori_griglia(t.s, p, margine_record)) return t.oltre_griglia(p);
+    Cella& c = *cella(t.s, cella_vicina(p));
+    if (!libera(c)) return t.ferma(Guasto::abbattimento_su_cella_occupata, p);
     if (w > 0) {
-        cella.tipo = 12;
-        cella.valore = basso16(w);
+        c.tipo = TipoCella::abbattimento;
+        c.valore = basso16(w);
     } else {
-        cella.tipo = 13;
+        c.tipo = TipoCella::abbattimento_senza_valore;
     }
     return Passo::avanti;
 }

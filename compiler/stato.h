@@ -8,11 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "compiler/modello.h"
+
 namespace scenario {
 
 // One track cell: 50 m of line.
 struct Cella {
-    std::uint8_t tipo = 0;
+    TipoCella tipo = TipoCella::vuota;
     std::int16_t valore = 0;
     std::int16_t valore2 = 0;
     std::int16_t valore3 = 0;
@@ -53,9 +55,6 @@ struct Elemento {
     double doppio = 0.0;
 };
 
-inline constexpr int numero_voci = 87;
-inline constexpr int massimo_montagne = 80;
-
 struct Stato {
     std::string nome_percorso;  // route name, Windows-1252 bytes
     std::string numero_treno;   // train number, a text
@@ -66,7 +65,7 @@ struct Stato {
     bool griglia_creata = false;  // the readers have sized celle
 
     std::vector<Cella> celle;  // indices 0 .. numero_celle
-    std::array<Voce, numero_voci> voci{};
+    std::array<Voce, slot::numero_voci> voci{};
     // Plan coordinates, metre index fastest: element (m, k) is at k * (lunghezza_estesa + 1) + m.
     std::vector<Elemento> tracciato;
 
@@ -79,5 +78,12 @@ struct Stato {
     std::int32_t codice_errore = 0;
     std::int32_t posizione_errore = 0;
 };
+
+// Records a fault: its number replaces any number already recorded.
+inline void registra(Stato& s, Guasto g) { s.codice_errore = numero(g); }
+inline void registra(Stato& s, Guasto g, std::int32_t posizione) {
+    registra(s, g);
+    s.posizione_errore = posizione;
+}
 
 }  // namespace scenario

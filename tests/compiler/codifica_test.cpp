@@ -17,7 +17,7 @@ std::string byte(std::initializer_list<int> b) {
 TEST(CodificaCelle, UnRecordCampoPerCampo) {
     Stato s = prova::griglia(0);
     Cella& c = s.celle[0];
-    c = {.tipo = 1, .valore = 0x1234, .valore2 = -2, .valore3 = 0x7FFF, .valore4 = -32768, .tempo = 0xAB,
+    c = {.tipo = TipoCella::segnale, .valore = 0x1234, .valore2 = -2, .valore3 = 0x7FFF, .valore4 = -32768, .tempo = 0xAB,
          .ripetitore = 61, .montagna = 2, .velocita_cella = 16, .pendenza_cella = 103, .aderenza_cella = 100};
     EXPECT_EQ(codifica_celle(s),
               byte({0x01, 0x34, 0x12, 0xFE, 0xFF, 0xFF, 0x7F, 0x00, 0x80, 0xAB, 61, 2, 16, 103, 100}));
@@ -26,7 +26,7 @@ TEST(CodificaCelle, UnRecordCampoPerCampo) {
 TEST(CodificaCelle, UnRecordPerOgniCellaDa0ANumeroCelle) {
     EXPECT_EQ(codifica_celle(prova::griglia(1980)).size(), 29715u);
     Stato s = prova::griglia(3);
-    s.celle[2].tipo = 6;
+    s.celle[2].tipo = TipoCella::indicatore_velocita;
     const std::string dati = codifica_celle(s);
     ASSERT_EQ(dati.size(), 60u);
     EXPECT_EQ(dati[30], 6);

@@ -10,11 +10,12 @@ namespace {
 
 TEST(Guasti, OgniNumeroRegistratoHaLeSueParole) {
     std::set<int> numeri;
-    for (const Guasto& g : tabella_guasti()) {
-        numeri.insert(g.codice);
-        EXPECT_FALSE(g.significato.empty()) << g.codice;
-        for (char c : g.significato) EXPECT_TRUE(c >= 0x20 && c < 0x7F) << g.codice;
-        EXPECT_EQ(trova_guasto(g.codice), &g);
+    for (const SchedaGuasto& g : tabella_guasti()) {
+        numeri.insert(numero(g.guasto));
+        EXPECT_FALSE(g.significato.empty()) << numero(g.guasto);
+        for (char c : g.significato) EXPECT_TRUE(c >= 0x20 && c < 0x7F) << numero(g.guasto);
+        EXPECT_EQ(trova_guasto(numero(g.guasto)), &g);
+        EXPECT_EQ(&scheda(g.guasto), &g);
     }
     std::set<int> attesi{101, 102, 103};
     for (int n = 1; n <= 25; ++n)

@@ -8,7 +8,7 @@
 namespace scenario {
 namespace {
 
-using prova::cella;
+using prova::in_cella;
 using prova::griglia;
 
 TEST(MemoMontagna, Tipo12DiventaTipo2ConMarcatoriOgniQuattroCelle) {
@@ -19,8 +19,8 @@ TEST(MemoMontagna, Tipo12DiventaTipo2ConMarcatoriOgniQuattroCelle) {
     EXPECT_EQ(s.numero_montagne, 1);
     EXPECT_EQ(s.inizio_montagne[1], 1000);
     EXPECT_EQ(s.fine_montagne[1], 1500);
-    for (int c = 0; c <= 100; ++c) EXPECT_EQ(cella(s, c).montagna, c >= 20 && c <= 29 ? 2 : 0) << c;
-    EXPECT_EQ(prova::celle_di_tipo(s, 11), (std::vector<std::int64_t>{23, 27}));
+    for (int c = 0; c <= 100; ++c) EXPECT_EQ(in_cella(s, c).montagna, c >= 20 && c <= 29 ? 2 : 0) << c;
+    EXPECT_EQ(prova::celle_di_tipo(s, TipoCella::marcatore_montagna), (std::vector<std::int64_t>{23, 27}));
 }
 
 TEST(MemoMontagna, SenzaMarcaturaNessunMarcatore) {
@@ -28,18 +28,18 @@ TEST(MemoMontagna, SenzaMarcaturaNessunMarcatore) {
     std::int32_t tipo = 1;
     memo_montagna(s, 1000, 1500, tipo);
     EXPECT_EQ(tipo, 1);
-    EXPECT_TRUE(prova::celle_di_tipo(s, 11).empty());
-    EXPECT_EQ(cella(s, 20).montagna, 1);
+    EXPECT_TRUE(prova::celle_di_tipo(s, TipoCella::marcatore_montagna).empty());
+    EXPECT_EQ(in_cella(s, 20).montagna, 1);
 }
 
 TEST(MemoMontagna, MarcatoreSoloSuCellaVuota) {
     Stato s = griglia(100);
-    prova::metti(s, 23, 1);
+    prova::metti(s, 23, TipoCella::segnale);
     std::int32_t tipo = 11;
     memo_montagna(s, 1000, 1500, tipo);
-    EXPECT_EQ(cella(s, 23).tipo, 1);
-    EXPECT_EQ(cella(s, 23).montagna, 1);
-    EXPECT_EQ(cella(s, 27).tipo, 11);
+    EXPECT_EQ(in_cella(s, 23).tipo, TipoCella::segnale);
+    EXPECT_EQ(in_cella(s, 23).montagna, 1);
+    EXPECT_EQ(in_cella(s, 27).tipo, TipoCella::marcatore_montagna);
 }
 
 struct CasoDistacco {
@@ -57,7 +57,7 @@ TEST(MemoMontagna, SezioniAMenoDi150MetriDiventanoTipo3) {
         tipo = c.tipo_seconda;
         memo_montagna(s, c.inizio_seconda, 3000, tipo);
         EXPECT_EQ(tipo, c.tipo_dopo) << c.inizio_seconda;
-        EXPECT_EQ(cella(s, 59).montagna, c.tipo_dopo) << c.inizio_seconda;
+        EXPECT_EQ(in_cella(s, 59).montagna, c.tipo_dopo) << c.inizio_seconda;
         EXPECT_EQ(s.numero_montagne, 2);
     }
 }
@@ -69,20 +69,20 @@ TEST(MemoMontagna, TipoMarcatoUnitoAncoraMarcato) {
     tipo = 12;
     memo_montagna(s, 1600, 2400, tipo);  // cells 32 .. 47
     EXPECT_EQ(tipo, 3);
-    EXPECT_EQ(prova::celle_di_tipo(s, 11), (std::vector<std::int64_t>{35, 39, 43, 47}));
+    EXPECT_EQ(prova::celle_di_tipo(s, TipoCella::marcatore_montagna), (std::vector<std::int64_t>{35, 39, 43, 47}));
 }
 
 TEST(MemoMontagna, TratteOltreLaGrigliaToccanoSoloLeCelleDellaGriglia) {
     Stato s = griglia(20);
     std::int32_t tipo = 11;
     memo_montagna(s, -500, 300, tipo);  // cells -10 .. 5: counts 4, 8, 12, 16 fall on -7, -3, 1, 5
-    EXPECT_EQ(prova::celle_di_tipo(s, 11), (std::vector<std::int64_t>{1, 5}));
-    for (int c = 0; c <= 5; ++c) EXPECT_EQ(cella(s, c).montagna, 1) << c;
-    EXPECT_EQ(cella(s, 6).montagna, 0);
+    EXPECT_EQ(prova::celle_di_tipo(s, TipoCella::marcatore_montagna), (std::vector<std::int64_t>{1, 5}));
+    for (int c = 0; c <= 5; ++c) EXPECT_EQ(in_cella(s, c).montagna, 1) << c;
+    EXPECT_EQ(in_cella(s, 6).montagna, 0);
 
     tipo = 2;
     memo_montagna(s, 800, 2147483647, tipo);  // runs far past cell 20
-    for (int c = 16; c <= 20; ++c) EXPECT_EQ(cella(s, c).montagna, 2) << c;
+    for (int c = 16; c <= 20; ++c) EXPECT_EQ(in_cella(s, c).montagna, 2) << c;
     EXPECT_EQ(s.celle.size(), 21u);
 }
 
@@ -97,7 +97,7 @@ TEST(MemoMontagna, OltreOttantaSezioniGuasto10SenzaScrivere) {
     memo_montagna(s, 1000, 1500, tipo);
     EXPECT_EQ(s.codice_errore, 10);
     EXPECT_EQ(s.numero_montagne, massimo_montagne);
-    EXPECT_EQ(cella(s, 20).montagna, 0);
+    EXPECT_EQ(in_cella(s, 20).montagna, 0);
 }
 
 }  // namespace

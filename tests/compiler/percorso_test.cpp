@@ -8,17 +8,19 @@
 namespace scenario {
 namespace {
 
-using prova::cella;
+using prova::in_cella;
 using prova::celle_di_tipo;
 using prova::metti;
 using Celle = std::vector<std::int64_t>;
 
-constexpr std::uint8_t segnale = 1;
-constexpr std::uint8_t fine = 2;
-constexpr std::uint8_t inizio = 3;
-constexpr std::uint8_t avviso = 4;
-constexpr std::uint8_t indicatore = 6;
-constexpr std::uint8_t punto = 12;
+constexpr TipoCella segnale = TipoCella::segnale;
+constexpr TipoCella fine = TipoCella::fine_rallentamento;
+constexpr TipoCella inizio = TipoCella::inizio_rallentamento;
+constexpr TipoCella avviso = TipoCella::avviso_rallentamento;
+constexpr TipoCella indicatore = TipoCella::indicatore_velocita;
+constexpr TipoCella punto = TipoCella::abbattimento;
+constexpr TipoCella marcatore = TipoCella::marcatore_montagna;
+constexpr TipoCella vuota = TipoCella::vuota;
 
 class Percorso : public ::testing::Test {
 protected:
@@ -44,7 +46,7 @@ TEST_F(Percorso, AvvisoProteggeOgniSegnaleFinoAllaCella3) {
     metti(s, 2, segnale);  // d < 3: left alone, so cell 1 stays clear of points
     cammina();
     EXPECT_EQ(punti(), (Celle{5, 7}));
-    EXPECT_EQ(cella(s, 5).valore, 180);
+    EXPECT_EQ(in_cella(s, 5).valore, 180);
     EXPECT_EQ(s.codice_errore, 0);
 }
 
@@ -58,21 +60,21 @@ TEST_F(Percorso, AvvisoGuardaVentiCelleIndietro) {
 
 struct CasoSegnale {
     const char* nome;
-    std::uint8_t tipo_p;  // cell d - 1
+    TipoCella tipo_p;  // cell d - 1
     std::int16_t valore_p;
-    std::uint8_t tipo_q;  // cell d - 2
+    TipoCella tipo_q;  // cell d - 2
     std::int16_t valore_q;
     std::int16_t valore_p_dopo;
     std::int16_t valore_q_dopo;
-    std::uint8_t tipo_q_dopo;
+    TipoCella tipo_q_dopo;
     std::int32_t guasto;
 };
 
 TEST_F(Percorso, AvvisoPuntoDavantiAlSegnale) {
     const CasoSegnale casi[] = {
-        {"p libera", 11, 0, 0, 0, 180, 0, 0, 0},
-        {"p presa, q libera", indicatore, 7, 0, 0, 7, 180, punto, 0},
-        {"p punto da 75, q libera: nuovo punto in q", punto, 75, 0, 0, 75, 180, punto, 0},
+        {"p libera", marcatore, 0, vuota, 0, 180, 0, vuota, 0},
+        {"p presa, q libera", indicatore, 7, vuota, 0, 7, 180, punto, 0},
+        {"p punto da 75, q libera: nuovo punto in q", punto, 75, vuota, 0, 75, 180, punto, 0},
         {"p punto da 75, q presa: resta 75", punto, 75, indicatore, 9, 75, 9, indicatore, 0},
         {"p punto da 300, q presa: scende a 180", punto, 300, indicatore, 9, 180, 9, indicatore, 0},
         {"p presa, q punto da 300: scende a 180", indicatore, 7, punto, 300, 7, 180, punto, 0},
@@ -85,9 +87,9 @@ TEST_F(Percorso, AvvisoPuntoDavantiAlSegnale) {
         metti(s, 29, c.tipo_p, c.valore_p);
         metti(s, 28, c.tipo_q, c.valore_q);
         cammina();
-        EXPECT_EQ(cella(s, 29).valore, c.valore_p_dopo) << c.nome;
-        EXPECT_EQ(cella(s, 28).valore, c.valore_q_dopo) << c.nome;
-        EXPECT_EQ(cella(s, 28).tipo, c.tipo_q_dopo) << c.nome;
+        EXPECT_EQ(in_cella(s, 29).valore, c.valore_p_dopo) << c.nome;
+        EXPECT_EQ(in_cella(s, 28).valore, c.valore_q_dopo) << c.nome;
+        EXPECT_EQ(in_cella(s, 28).tipo, c.tipo_q_dopo) << c.nome;
         EXPECT_EQ(s.codice_errore, c.guasto) << c.nome;
         if (c.guasto != 0) {
             EXPECT_EQ(s.posizione_errore, 30 * 50) << c.nome;
@@ -143,7 +145,7 @@ TEST_F(Percorso, Velocita110NessunPuntoDentro100OgniOttoCelle) {
 TEST_F(Percorso, VelocitaNegativaEInferioreA110) {
     rallentamento(30, 40, -5);
     cammina();
-    EXPECT_EQ(cella(s, 38).tipo, punto);
+    EXPECT_EQ(in_cella(s, 38).tipo, punto);
 }
 
 TEST_F(Percorso, CellaOttavaPresaIlPuntoScalaEIlPassoRiparteDaLi) {
@@ -181,14 +183,14 @@ TEST_F(Percorso, TreCellePreseGuasto13ENessunAltroPuntoNelTratto) {
 TEST_F(Percorso, LaCellaDiFineContaNelPasso) {
     rallentamento(30, 38, 100);  // the 8th cell is the end: the point goes just before it
     cammina();
-    EXPECT_EQ(cella(s, 37).tipo, punto);
+    EXPECT_EQ(in_cella(s, 37).tipo, punto);
 }
 
 TEST_F(Percorso, TrattoSenzaFineSiFermaAllUltimaCella) {
     s = prova::griglia(40);
     metti(s, 30, inizio, 50);
     cammina();
-    EXPECT_EQ(cella(s, 38).tipo, punto);
+    EXPECT_EQ(in_cella(s, 38).tipo, punto);
     EXPECT_EQ(s.codice_errore, 0);
     EXPECT_EQ(s.celle.size(), 41u);
 
@@ -227,7 +229,7 @@ TEST_F(Percorso, UscitaCellaPresaUsaQuellaPrimaPoiGuasto13) {
     metti(s, 55, segnale);
     metti(s, 54, indicatore);
     cammina();
-    EXPECT_EQ(cella(s, 53).tipo, punto);
+    EXPECT_EQ(in_cella(s, 53).tipo, punto);
 
     s = prova::griglia(100);
     rallentamento(30, 50, 110);
@@ -245,8 +247,8 @@ TEST_F(Percorso, Velocita110CercaIlSegnaleDallaFineNonDalPassatoDelPercorso) {
     metti(s, 35, segnale);  // inside the section: never the exit signal
     metti(s, 56, segnale);
     cammina();
-    EXPECT_EQ(cella(s, 55).tipo, punto);
-    EXPECT_NE(cella(s, 34).tipo, punto);
+    EXPECT_EQ(in_cella(s, 55).tipo, punto);
+    EXPECT_NE(in_cella(s, 34).tipo, punto);
 }
 
 TEST_F(Percorso, UscitaVicinaAllaFineDellaGriglia) {
@@ -254,7 +256,7 @@ TEST_F(Percorso, UscitaVicinaAllaFineDellaGriglia) {
     rallentamento(30, 36, 100);
     metti(s, 40, segnale);
     cammina();
-    EXPECT_EQ(cella(s, 39).tipo, punto);
+    EXPECT_EQ(in_cella(s, 39).tipo, punto);
     EXPECT_EQ(s.codice_errore, 0);
 }
 

@@ -153,7 +153,7 @@ TEST(GuastiTreno, ARecordWithAReadingFaultPlacesNothing) {
     ProvaLettori p;
     p.esegui_treno(treno_con("velocita, 0, 80\r\nsegnale, 850, 1, 4, 0, 0, 0, 0, 0,0,0, x\r\n"));
     EXPECT_EQ(p.s.codice_errore, 25);
-    EXPECT_EQ(p.cella(18).tipo, 0);
+    EXPECT_EQ(p.cella(18).tipo, TipoCella::vuota);
     EXPECT_EQ(p.cella(5).velocita_cella, 0);  // no tails after a reading fault
 }
 

@@ -199,7 +199,7 @@ TEST(LineaIndicatori, ABoardWithEmptyFieldsIsPlacedOnItsCell) {
     ProvaLettori p;
     p.esegui_linea(linea_con("indicatori_vmax,  500,  75,  80,  80,  0,  ,  ,  ,  0\r\n"));
     ASSERT_EQ(p.s.codice_errore, 0);
-    EXPECT_EQ(p.cella(11).tipo, 6);
+    EXPECT_EQ(p.cella(11).tipo, TipoCella::indicatore_velocita);
     EXPECT_EQ(p.cella(11).valore, 1500);
 }
 
@@ -207,7 +207,7 @@ TEST(LineaCartelli, BoardsTakeSlotsFromEightyDown) {
     ProvaLettori p;
     p.esegui_linea(linea_con("indicatore cartello, 500, Passo Nero\r\nINDICAT_cartello, 1000, \"  a, b\"\r\n"));
     ASSERT_EQ(p.s.codice_errore, 0);
-    EXPECT_EQ(p.cella(11).tipo, 14);
+    EXPECT_EQ(p.cella(11).tipo, TipoCella::cartello_testo);
     EXPECT_EQ(p.cella(11).valore, 80);
     EXPECT_EQ(p.s.voci[80].stringa, "Passo Nero");
     EXPECT_EQ(p.cella(21).valore, 79);
@@ -228,7 +228,7 @@ TEST(LineaCartelli, ABoardOnAMountainMarkerTakesTheCell) {
     ProvaLettori p;
     p.esegui_linea(linea_con("montagna, 0, 1000, 11\r\nindicat cartello, 100, x\r\n"));
     ASSERT_EQ(p.s.codice_errore, 0);
-    EXPECT_EQ(p.cella(3).tipo, 14);
+    EXPECT_EQ(p.cella(3).tipo, TipoCella::cartello_testo);
 }
 
 TEST(LineaSezioni, HeadersAndUnknownKeywordsAreIgnored) {
@@ -262,7 +262,7 @@ TEST(LineaFuoriGriglia, TailRunsAndTheTrainTextStopsAtItsFirstSignal) {
     EXPECT_EQ(p.s.posizione_errore, 850);
     EXPECT_EQ(p.cella(337).pendenza_cella, 102);
     EXPECT_EQ(p.s.voci[86].breve1, 9);
-    EXPECT_EQ(p.cella(18).tipo, 1);
+    EXPECT_EQ(p.cella(18).tipo, TipoCella::segnale);
     EXPECT_FALSE(p.treno_presente());
 }
 

@@ -10,6 +10,7 @@
 #include "compiler/compilatore.h"
 #include "compiler/nomi_file.h"
 #include "compiler/stato.h"
+#include "tests/compiler/stampa_modello.h"
 
 namespace scenario::test {
 

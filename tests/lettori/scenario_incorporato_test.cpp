@@ -18,7 +18,7 @@ TEST(ScenarioIncorporato, ReadsWithoutFault) {
     EXPECT_EQ(p.s.posizione_errore, posizione_non_scritta);
     EXPECT_EQ(p.s.numero_celle, 1980);
     EXPECT_EQ(p.s.voci[81].numero2, 87850);  // "uno" first, its flag adds 100
-    EXPECT_EQ(p.cella(18).tipo, 1);          // "segnale, 850, 2, 4, 1, ..."
+    EXPECT_EQ(p.cella(18).tipo, TipoCella::segnale);          // "segnale, 850, 2, 4, 1, ..."
     EXPECT_EQ(p.cella(18).valore4, 6);
     EXPECT_EQ(p.s.voci[86].breve3, 6);
     EXPECT_EQ(p.s.voci[28].numero3, 83500);  // the terminus is the 28th station

@@ -23,7 +23,7 @@ TEST(Stazioni, DepartureStationOfType8) {
     ASSERT_EQ(p.s.codice_errore, 0);
     EXPECT_EQ(p.s.voci[1].numero1, -300);
     EXPECT_EQ(p.s.voci[1].numero2, 300);
-    EXPECT_EQ(p.cella(5).tipo, 10);
+    EXPECT_EQ(p.cella(5).tipo, TipoCella::punto_fermata);
     EXPECT_EQ(p.cella(5).valore, 1);
     EXPECT_EQ(p.cella(4).ripetitore, 81);
     EXPECT_EQ(p.cella(3).ripetitore, 82);
@@ -37,7 +37,7 @@ TEST(Stazioni, StationOfType22AfterTheFirst) {
     ASSERT_EQ(p.s.codice_errore, 0);
     EXPECT_EQ(p.s.voci[2].numero1, 5350);
     EXPECT_EQ(p.s.voci[2].numero2, 5650);
-    EXPECT_EQ(p.cella(112).tipo, 10);
+    EXPECT_EQ(p.cella(112).tipo, TipoCella::punto_fermata);
     EXPECT_EQ(p.cella(112).valore, 2);
     for (int c = 1; c <= 4; ++c) EXPECT_EQ(p.cella(static_cast<std::size_t>(112 - c)).ripetitore, 80 + c);
 }
@@ -50,7 +50,7 @@ TEST(Stazioni, AHaltGetsItsRecordButNoCellMarks) {
     EXPECT_EQ(p.s.voci[1].numero1, 2850);
     EXPECT_EQ(p.s.voci[1].numero2, 3150);
     for (std::size_t c = 55; c <= 65; ++c) {
-        EXPECT_EQ(p.cella(c).tipo, 0);
+        EXPECT_EQ(p.cella(c).tipo, TipoCella::vuota);
         EXPECT_EQ(p.cella(c).ripetitore, 0);
     }
 }
@@ -128,7 +128,7 @@ TEST(Stazioni, TypesFiveAndSixGetAStopPointButNoApproachMarks) {
     ProvaLettori p;
     p.esegui(linea_lunga(), treno_con(stazione(5000, 5, 300)));
     ASSERT_EQ(p.s.codice_errore, 0);
-    EXPECT_EQ(p.cella(102).tipo, 10);
+    EXPECT_EQ(p.cella(102).tipo, TipoCella::punto_fermata);
     EXPECT_EQ(p.cella(101).ripetitore, 0);
     EXPECT_EQ(p.cella(100).ripetitore, 0);
 }
@@ -137,7 +137,7 @@ TEST(Stazioni, StopPointsAndMarksOverwriteWhateverTheCellHeld) {
     ProvaLettori p;
     p.esegui(linea_lunga(), treno_con("segnale, 5550, 1, 4, 0, 0, 0, 0, 0,0,0, 0\r\n" + stazione(5500, 22, 300)));
     ASSERT_EQ(p.s.codice_errore, 0);
-    EXPECT_EQ(p.cella(112).tipo, 10);
+    EXPECT_EQ(p.cella(112).tipo, TipoCella::punto_fermata);
 }
 
 struct Distanza {
@@ -168,7 +168,7 @@ TEST(Stazioni, The79thStationIsWrittenThenTheSlotsAreExhausted) {
     EXPECT_EQ(p.s.codice_errore, 10);
     EXPECT_EQ(p.s.posizione_errore, posizione_non_scritta);
     EXPECT_EQ(p.s.voci[79].numero3, 79000);
-    EXPECT_EQ(p.cella(1582).tipo, 10);
+    EXPECT_EQ(p.cella(1582).tipo, TipoCella::punto_fermata);
     EXPECT_EQ(p.cella(1582).valore, 79);
     EXPECT_EQ(p.s.voci[80].numero3, 0);
     EXPECT_EQ(p.s.voci[86].breve1, 0);
@@ -197,7 +197,7 @@ TEST(Stazioni, WithEightyBoardsAStationNeverOverwritesTheLastBoardText) {
     EXPECT_EQ(p.s.codice_errore, 10);
     EXPECT_EQ(p.s.voci[1].stringa, "c79");
     EXPECT_EQ(p.s.voci[1].numero3, 0);
-    EXPECT_EQ(p.cella(22).tipo, 0);
+    EXPECT_EQ(p.cella(22).tipo, TipoCella::vuota);
 }
 
 TEST(Stazioni, APlatformEndBeyondTheGridIs15BeforeAnyCellIsWritten) {
@@ -207,7 +207,7 @@ TEST(Stazioni, APlatformEndBeyondTheGridIs15BeforeAnyCellIsWritten) {
     EXPECT_EQ(p.s.posizione_errore, 16000);
     EXPECT_EQ(p.s.voci[1].numero2, 17000);
     EXPECT_EQ(p.s.voci[1].byte0, 7);
-    EXPECT_EQ(p.cella(339).tipo, 0);
+    EXPECT_EQ(p.cella(339).tipo, TipoCella::vuota);
     EXPECT_EQ(p.cella(337).ripetitore, 0);
     EXPECT_EQ(p.s.voci[86].breve1, 0);           // the section ended
     EXPECT_EQ(p.cella(337).velocita_cella, 16);  // and the tails ran
@@ -217,7 +217,7 @@ TEST(Stazioni, APlatformEndingOnTheLastUsableCellIsAccepted) {
     ProvaLettori p;
     p.esegui(linea_con(""), treno_con(stazione(15950, 7, 1000)));
     ASSERT_EQ(p.s.codice_errore, 0);
-    EXPECT_EQ(p.cella(338).tipo, 10);
+    EXPECT_EQ(p.cella(338).tipo, TipoCella::punto_fermata);
 }
 
 }  // namespace

@@ -135,7 +135,7 @@ TEST(TrenoSegnali, TheRoadOfOneSignal) {
     p.esegui_treno(treno_con("segnale,     850,   2, 4, 1,  0, 0,    0,  0,0,0, 0\r\n"));
     ASSERT_EQ(p.s.codice_errore, 0);
     const Cella& c = p.cella(18);
-    EXPECT_EQ(c.tipo, 1);
+    EXPECT_EQ(c.tipo, TipoCella::segnale);
     EXPECT_EQ(c.valore, 40);
     EXPECT_EQ(c.valore2, 10);
     EXPECT_EQ(c.valore4, 6);
@@ -152,15 +152,15 @@ TEST(TrenoRallentamenti, ASlowdownIsPlacedWithItsWarningBoard) {
     ProvaLettori p;
     p.esegui_treno(treno_con("rallentamento,   4200,    30,  300, 0,  1,  0\r\n"));
     ASSERT_EQ(p.s.codice_errore, 0);
-    EXPECT_EQ(p.cella(85).tipo, 3);
-    EXPECT_EQ(p.cella(91).tipo, 2);
-    EXPECT_EQ(p.cella(61).tipo, 4);
+    EXPECT_EQ(p.cella(85).tipo, TipoCella::inizio_rallentamento);
+    EXPECT_EQ(p.cella(91).tipo, TipoCella::fine_rallentamento);
+    EXPECT_EQ(p.cella(61).tipo, TipoCella::avviso_rallentamento);
     EXPECT_EQ(p.cella(85).valore, 30);
 }
 
 struct Abbattimento {
     const char* valore;
-    std::uint8_t tipo;
+    TipoCella tipo;
     std::int16_t cella_valore;
 };
 
@@ -175,14 +175,16 @@ TEST_P(AbbattimentoPoint, GoesToNearestMetreOverFiftyWithoutPlusOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Valori, AbbattimentoPoint,
-                         ::testing::Values(Abbattimento{"0", 13, 0}, Abbattimento{"-5", 13, 0},
-                                           Abbattimento{"180", 12, 180}, Abbattimento{"65716", 12, 180}));
+                         ::testing::Values(Abbattimento{"0", TipoCella::abbattimento_senza_valore, 0},
+                                           Abbattimento{"-5", TipoCella::abbattimento_senza_valore, 0},
+                                           Abbattimento{"180", TipoCella::abbattimento, 180},
+                                           Abbattimento{"65716", TipoCella::abbattimento, 180}));
 
 TEST(TrenoAbbattimento, AMountainMarkerCellIsFree) {
     ProvaLettori p;
     p.esegui(linea_con("montagna, 0, 1000, 11\r\n"), treno_con("abbattimento, 150, 1\r\n"));
     ASSERT_EQ(p.s.codice_errore, 0);
-    EXPECT_EQ(p.cella(3).tipo, 12);
+    EXPECT_EQ(p.cella(3).tipo, TipoCella::abbattimento);
 }
 
 TEST(TrenoFine, WithoutGeneraleNothingIsReadButTheTailsAndTheCheckRun) {
