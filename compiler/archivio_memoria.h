@@ -1,5 +1,5 @@
 // An archive held in memory: the files by name, and the names written and
-// removed in order. Tests, the fuzzer and the scenario tool compile without a disk.
+// removed in order, so tests and the fuzzer compile without a disk.
 #pragma once
 
 #include <map>

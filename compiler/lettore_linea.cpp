@@ -1,7 +1,5 @@
 // The line text reader: finds the general section, then reads the main
 // section record by record and finishes with the gradient and geometry tails.
-#include "compiler/lettore_linea.h"
-
 #include <optional>
 
 #include "compiler/lettori.h"
@@ -16,7 +14,7 @@ namespace {
 Passo chiave_principale(LetturaLinea& l, std::string_view c) {
     Passo p = Passo::avanti;
     const auto prossimo = [&p](bool corrisponde) { return p == Passo::avanti && corrisponde; };
-    if (prossimo(contiene_ic(c, "pendenza"))) p = record_pendenza(l);
+    if (prossimo(contiene_ic(c, "pendenza"))) p = record_progressione(l, l.pendenza);
     if (prossimo(l.s.scrivi_tracciato != 0 && contiene_ic(c, "curva"))) p = record_curva(l, c);
     if (prossimo(contiene_ic(c, "montagna"))) p = record_montagna(l);
     if (prossimo(contiene_ic(c, "indicatori_v"))) p = record_indicatore(l);
@@ -43,7 +41,7 @@ void tra_le_sezioni(LetturaLinea& l) {
 void coda_linea(LetturaLinea& l) {
     l.a.elimina(nome_testo_linea(l.s));
     if (!l.s.griglia_creata) return;
-    coda_pendenze(l);
+    coda_progressione(l.s, l.pendenza);
     if (!l.s.tracciato.empty()) rettilineo(l, std::int64_t{l.s.lunghezza_estesa} - 2, false);
 }
 

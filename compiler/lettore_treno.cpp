@@ -1,8 +1,6 @@
 // The train text reader: after "[generale]" every keyword is recognised
 // wherever it stands; at the end the speed and adhesion tails and the check
 // of the kilometric progressives.
-#include "compiler/lettore_treno.h"
-
 #include "compiler/lettori.h"
 #include "compiler/nomi_file.h"
 
@@ -22,8 +20,8 @@ Passo chiave_treno(LetturaTreno& t, std::string_view c) {
     const auto prossimo = [&p](bool corrisponde) { return p == Passo::avanti && corrisponde; };
     if (prossimo(contiene_ic(c, "frenata") && contiene_ic(c, "massa"))) p = valori(t, treno.numero1);
     if (prossimo(contiene_ic(c, "vetture"))) p = valori(t, treno.numero3);
-    if (prossimo(contiene_ic(c, "velocit"))) p = record_velocita(t);
-    if (prossimo(contiene_ic(c, "aderenza"))) p = record_aderenza(t);
+    if (prossimo(contiene_ic(c, "velocit"))) p = record_progressione(t, t.velocita);
+    if (prossimo(contiene_ic(c, "aderenza"))) p = record_progressione(t, t.aderenza);
     if (prossimo(contiene_ic(c, "orologio"))) p = valori(t, orario.breve3, orario.breve4, orario.breve5);
     if (prossimo(contiene_ic(c, "sabbia"))) p = valori(t, orario.breve1);
     if (prossimo(contiene_ic(c, "segnale"))) p = record_segnale(t);
@@ -51,7 +49,10 @@ bool progressive_a_passo(const Stato& s) {
 
 void fine_testo_treno(LetturaTreno& t) {
     t.a.elimina(nome_testo_treno(t.s));
-    if (t.s.griglia_creata) code_velocita_aderenza(t);
+    if (t.s.griglia_creata) {
+        coda_progressione(t.s, t.velocita);
+        coda_progressione(t.s, t.aderenza);
+    }
     if (!progressive_a_passo(t.s)) registra(t.s, Guasto::progressiva_fuori_passo);
 }
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "compiler/lettore_linea.h"
+#include "compiler/lettori.h"
 
 namespace scenario {
 namespace {
@@ -55,6 +55,23 @@ std::optional<double> curvatura(std::string_view chiave) {
     return std::nullopt;
 }
 
+// Arc of curvature k on to metre `fino`; false past the geometry limit.
+bool arco(LetturaLinea& l, std::int64_t fino, double k) {
+    Stato& s = l.s;
+    std::int64_t& m = l.cursore_tracciato;
+    for (fino = entro_tracciato(s, fino); m <= fino;) {
+        const double x = coordinata(s, m - 1, 0);
+        const double y = coordinata(s, m - 1, 1);
+        const double d0 = x - coordinata(s, m - 2, 0);
+        const double d1 = y - coordinata(s, m - 2, 1);
+        poni(s, m, 0, (x + d0) + (k * d1));
+        poni(s, m, 1, (y + d1) - (k * d0));
+        ++m;
+        if (m > limite_geometria) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void punti_iniziali(Stato& s) {
@@ -75,22 +92,6 @@ bool rettilineo(LetturaLinea& l, std::int64_t fino, bool con_limite) {
         poni(s, m, 1, y + (y - coordinata(s, m - 2, 1)));
         ++m;
         if (con_limite && m > limite_geometria) return false;
-    }
-    return true;
-}
-
-bool arco(LetturaLinea& l, std::int64_t fino, double k) {
-    Stato& s = l.s;
-    std::int64_t& m = l.cursore_tracciato;
-    for (fino = entro_tracciato(s, fino); m <= fino;) {
-        const double x = coordinata(s, m - 1, 0);
-        const double y = coordinata(s, m - 1, 1);
-        const double d0 = x - coordinata(s, m - 2, 0);
-        const double d1 = y - coordinata(s, m - 2, 1);
-        poni(s, m, 0, (x + d0) + (k * d1));
-        poni(s, m, 1, (y + d1) - (k * d0));
-        ++m;
-        if (m > limite_geometria) return false;
     }
     return true;
 }

@@ -1,14 +1,10 @@
-// memorizza_percorso: reset, read both source texts, walk the grid, stamp the
-// markers and codes, write the compiled files.
+// percorri_celle: the walk of the route pass over the grid, then the file
+// markers and the competition codes.
 #include "compiler/percorso.h"
 
-#include <vector>
-
 #include "compiler/codici_gara.h"
-#include "compiler/codifica.h"
+#include "compiler/griglia.h"
 #include "compiler/interi.h"
-#include "compiler/nomi_file.h"
-#include "compiler/posa.h"
 
 namespace scenario {
 namespace {
@@ -43,29 +39,6 @@ Esito timbra(Stato& s) {
 Esito percorri_celle(Stato& s) {
     cammina(s);
     return timbra(s);
-}
-
-// One change: the simulator must never find a table beside cells of another compile.
-void scrivi_compilati(const Stato& s, Archivio& a) {
-    std::vector<FileNuovo> file;
-    if (s.scrivi_tracciato != 0) file.push_back({nome_tracciato(s), codifica_tracciato(s)});
-    file.push_back({nome_tabella(s), codifica_voci(s)});
-    file.push_back({nome_file_celle(s), codifica_celle(s)});
-    a.scrivi_insieme(file);
-}
-
-// Without a grid (the line text was missing, unusable or had no length)
-// there is nothing to stamp: no file is written, older ones stay, and the
-// fault the readers recorded tells why.
-Esito memorizza_percorso(Stato& s, Archivio& a, std::int32_t& j) {
-    s.scrivi_tracciato = j;
-    s.codice_errore = 0;
-    s.voci.fill(Voce{});
-    memorizza_dati(s, a);
-    if (!s.griglia_creata) return Esito::completato;
-    const Esito esito = percorri_celle(s);
-    if (esito == Esito::completato) scrivi_compilati(s, a);
-    return esito;
 }
 
 }  // namespace scenario

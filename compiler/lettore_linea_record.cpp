@@ -1,42 +1,14 @@
-// The positioned records of the line text's main section other than curves:
-// gradients, mountain sections, speed indicator boards and text boards.
+// The positioned records of the line text's main section other than
+// gradients and curves: mountain sections, speed indicator boards and text
+// boards.
 #include "compiler/griglia.h"
-#include "compiler/lettore_linea.h"
+#include "compiler/lettori.h"
 #include "compiler/posa.h"
 
 namespace scenario {
-namespace {
 
-// One cell of the gradient in force; a cursor past the grid only advances.
-void scrivi_pendenza(LetturaLinea& l) {
-    if (Cella* c = cella(l.s, l.cursore_pendenza)) c->pendenza_cella = basso8(std::int64_t{l.pendenza_precedente} + 100);
-    ++l.cursore_pendenza;
-}
-
-}  // namespace
-
-// The previous gradient runs up to cell nearest(p / 50); at least one cell is
-// written whenever that cell is above 0, even when the cursor is already past it.
-Passo record_pendenza(LetturaLinea& l) {
-    std::int32_t p = 0;
-    std::int32_t g = 0;
-    if (!leggi(l.campi, p, g)) return l.guasto_lettura();
-    if (fuori_griglia(l.s, p, margine_record)) return l.oltre_griglia(p);
-    const std::int64_t n = cella_vicina(p);
-    if (n > 0) {
-        do {
-            scrivi_pendenza(l);
-        } while (l.cursore_pendenza < n);
-    }
-    l.pendenza_precedente = g;
-    return Passo::avanti;
-}
-
-void coda_pendenze(LetturaLinea& l) {
-    do {
-        scrivi_pendenza(l);
-    } while (l.cursore_pendenza < std::int64_t{l.s.numero_celle} - 2);
-}
+// A cell keeps its gradient plus 100, as one byte.
+std::uint8_t pendenza_in_cella(std::int32_t g) { return basso8(std::int64_t{g} + 100); }
 
 // The section's last cell must lie on the grid, and the section tables hold 80.
 Passo record_montagna(LetturaLinea& l) {

@@ -1,7 +1,10 @@
-// Keyword tests, the grid test and the section walk of both source-text readers.
-#include "compiler/lettori_comune.h"
+// What both source-text readers share: keyword tests, the grid test, the
+// section walk, the ways they stop and the runs of gradient, speed and adhesion.
+#include "compiler/lettori.h"
 
 #include <algorithm>
+
+#include "compiler/griglia.h"
 
 namespace scenario {
 namespace {
@@ -65,5 +68,33 @@ Passo Lettura::oltre_griglia(std::int32_t p) {
     registra(s, Guasto::oltre_la_griglia, p);
     return Passo::fine_sezione;
 }
+
+namespace {
+
+// The value in force into cells from the cursor on, until the cursor reaches
+// `fino`: at least one cell. A cell off the grid is skipped, the cursor still
+// advances; records of a run that stops at the grid's end stop there instead.
+void stendi(Stato& s, Progressione& p, std::int64_t fino, bool ferma_a_fine_griglia) {
+    do {
+        if (ferma_a_fine_griglia && p.cursore >= s.numero_celle) break;
+        if (Cella* c = cella(s, p.cursore)) c->*p.campo = p.in_cella(p.precedente);
+        ++p.cursore;
+    } while (p.cursore < fino);
+}
+
+}  // namespace
+
+Passo record_progressione(Lettura& l, Progressione& p) {
+    std::int32_t metro = 0;
+    std::int32_t valore = 0;
+    if (!leggi(l.campi, metro, valore)) return l.guasto_lettura();
+    if (fuori_griglia(l.s, metro, margine_record)) return l.oltre_griglia(metro);
+    const std::int64_t n = cella_vicina(metro);
+    if (n > 0) stendi(l.s, p, n, p.ferma_a_fine_griglia);
+    p.precedente = valore;
+    return Passo::avanti;
+}
+
+void coda_progressione(Stato& s, Progressione& p) { stendi(s, p, std::int64_t{s.numero_celle} - 2, false); }
 
 }  // namespace scenario

@@ -2,7 +2,7 @@
 // voci, the platform extent by type, and for stations with signals the stop
 // point and the four approach marks counted back from the platform end.
 #include "compiler/griglia.h"
-#include "compiler/lettore_treno.h"
+#include "compiler/lettori.h"
 
 namespace scenario {
 namespace {

@@ -1,6 +1,6 @@
 // The general section of the line text: route length and the grid it sizes,
 // the kilometric progressives, the backgrounds and the signal repetition.
-#include "compiler/lettore_linea.h"
+#include "compiler/lettori.h"
 #include "compiler/posa.h"
 
 namespace scenario {
@@ -60,8 +60,7 @@ bool intestazione_di_sezione(std::string_view campo) {
     return contiene(campo, "[") && contiene(campo, "]") && !commento;
 }
 
-}  // namespace
-
+// Every test that matches the keyword runs, in this order, each reading its own values.
 Passo chiave_generale(LetturaLinea& l, std::string_view c) {
     Voce& sfondi = l.s.voci[slot::percorso];
     Passo p = Passo::avanti;
@@ -76,6 +75,8 @@ Passo chiave_generale(LetturaLinea& l, std::string_view c) {
     if (prossimo(contiene(c, "segnali") && contiene(c, "ripetizione"))) p = ripetizione_segnali(l, c);
     return p;
 }
+
+}  // namespace
 
 Passo sezione_generale(LetturaLinea& l) {
     while (const auto chiave = prossima_chiave(l.campi, 10)) {
