@@ -5,14 +5,13 @@
 #include "compiler/compilatore.h"
 #include "compiler/guasti.h"
 #include "documents/documenti.h"
-#include "platform/messaggio.h"
 #include "source_text/testi_sorgente.h"
 
 namespace scenario {
 
 FineCorsa Form1::Form_Load() {
-    nome_percorso = "Vordano_Seli";
-    numero_treno = "4936";
+    nome_percorso = nome_percorso_incorporato;
+    numero_treno = numero_treno_incorporato;
     finestra_.mostra();
     finestra_.ridisegna();
 
@@ -33,18 +32,18 @@ FineCorsa Form1::concludi(Esito esito) {
     if (esito == Esito::errore_1251) return errore(std::to_string(errore_codici_gara));
     if (codice_errore > 0) {
         // A broken scenario must never look like a good one.
-        mostra_messaggio(rapporto_guasto(codice_errore, posizione_errore));
+        messaggi_.mostra(rapporto_guasto(codice_errore, posizione_errore));
         return FineCorsa::guasto_registrato;
     }
     if (!griglia_creata) {
-        mostra_messaggio(" Nessuna lunghezza del percorso: nessun file compilato.");
+        messaggi_.mostra(" Nessuna lunghezza del percorso: nessun file compilato.");
         return FineCorsa::guasto_registrato;
     }
     return FineCorsa::completata;
 }
 
 FineCorsa Form1::errore(std::string_view a) {
-    mostra_messaggio(testo_errore(a));
+    messaggi_.mostra(testo_errore(a));
     return FineCorsa::errore_fatale;
 }
 

@@ -13,6 +13,7 @@
 #include "compiler/compilatore.h"
 #include "compiler/stato.h"
 #include "platform/finestra.h"
+#include "platform/messaggio.h"
 
 namespace scenario {
 
@@ -25,7 +26,10 @@ enum class FineCorsa {
 
 class Form1 : public Stato {
 public:
-    Form1(Finestra& finestra, Archivio& archivio) : finestra_(finestra), archivio_(archivio) {}
+    // The window, the files and the messages of this run: each program hands
+    // in its own (a test, ones that record what the run asked of them).
+    Form1(Finestra& finestra, Archivio& archivio, Messaggi& messaggi)
+        : finestra_(finestra), archivio_(archivio), messaggi_(messaggi) {}
 
     // The whole run. A file that cannot be written throws std::system_error
     // out of here: files completed before it stay, no later step runs.
@@ -46,6 +50,7 @@ private:
 
     Finestra& finestra_;
     Archivio& archivio_;
+    Messaggi& messaggi_;
 };
 
 }  // namespace scenario

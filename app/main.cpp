@@ -8,17 +8,17 @@
 #include "platform/archivio_disco.h"
 #include "platform/cartella_programma.h"
 #include "platform/console_padre.h"
-#include "platform/finestra.h"
-#include "platform/messaggio.h"
+#include "platform/schermo.h"
 
 namespace {
 
 int corsa() {
     using namespace scenario;
+    const auto messaggi = crea_messaggi();
     try {
         auto finestra = crea_finestra();
         ArchivioDisco archivio(cartella_programma());
-        Form1 form(*finestra, archivio);
+        Form1 form(*finestra, archivio, *messaggi);
         switch (form.Form_Load()) {
             case FineCorsa::completata: return uscita::successo;
             case FineCorsa::guasto_registrato: return uscita::guasto_registrato;
@@ -27,10 +27,10 @@ int corsa() {
         return uscita::successo;
     } catch (const std::system_error& e) {
         // Nothing in the run traps these: report them as the platform would.
-        segnala_guasto(e.code().value(), e.what());
+        messaggi->segnala_guasto(e.code().value(), e.what());
         return uscita::guasto_file;
     } catch (const std::exception& e) {
-        segnala_guasto(0, e.what());
+        messaggi->segnala_guasto(0, e.what());
         return uscita::guasto_file;
     }
 }

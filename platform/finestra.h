@@ -14,11 +14,6 @@ public:
     virtual void distruggi() = 0;  // take it off the screen at the end
 };
 
-// The window of this program: the builder links scenario_platform_gui (the
-// display's window, the terminal one without a display), the console tool
-// scenario_platform_console (always the terminal one).
-std::unique_ptr<Finestra> crea_finestra();
-
 // Shows "Attendere" on standard error and nothing else.
 std::unique_ptr<Finestra> crea_finestra_terminale();
 

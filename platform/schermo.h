@@ -7,8 +7,15 @@
 #include <string_view>
 
 #include "platform/finestra.h"
+#include "platform/messaggio.h"
 
 namespace scenario {
+
+// The builder's window: the display's where one can be had, else the terminal's.
+std::unique_ptr<Finestra> crea_finestra();
+
+// The builder's messages: a box on the display, else standard error.
+std::unique_ptr<Messaggi> crea_messaggi();
 
 // The builder's window, built but not yet shown; nothing when no display can
 // be opened (for X11: DISPLAY unset, empty, or no server answering).

@@ -6,6 +6,11 @@
 
 namespace scenario {
 
+// The route and the train the built-in texts describe: the stems of every
+// file name of a run.
+inline constexpr const char* nome_percorso_incorporato = "Vordano_Seli";
+inline constexpr const char* numero_treno_incorporato = "4936";
+
 // The line source text: 112 lines.
 std::span<const std::string_view> righe_linea();
 

@@ -1,29 +1,22 @@
-// The built-in source texts, written through the builder's own writers; a
-// user's edited texts are never replaced without --force.
+// The built-in source texts, taken from source_text/ and written through the
+// same text-file procedure and names as the builder's; a user's edited texts
+// are never replaced without --force.
 #include "tool/comando_sources.h"
 
 #include <system_error>
 #include <vector>
 
-#include "app/form1.h"
+#include "app/righe.h"
 #include "app/stato_uscita.h"
 #include "compiler/nomi_file.h"
 #include "platform/archivio_disco.h"
-#include "platform/finestra.h"
 #include "platform/guasto_file.h"
+#include "source_text/testi_sorgente.h"
 
 namespace scenario {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The writers belong to the run record; this one never shows anything.
-class FinestraNascosta final : public Finestra {
-public:
-    void mostra() override {}
-    void ridisegna() override {}
-    void distruggi() override {}
-};
 
 // Anything at all under the name, a link or a folder included.
 bool occupato(const fs::path& p) {
@@ -40,12 +33,10 @@ void crea_cartella(const fs::path& cartella) {
 }  // namespace
 
 int esegui_sources(const OpzioniSources& o, Rapporto& r) {
-    FinestraNascosta finestra;
-    ArchivioDisco archivio(o.cartella);
-    Form1 form(finestra, archivio);
-    form.nome_percorso = "Vordano_Seli";
-    form.numero_treno = "4936";
-    const std::vector<std::string> nomi = {nome_testo_linea(form), nome_testo_treno(form)};
+    Stato nomi_incorporati;
+    nomi_incorporati.nome_percorso = nome_percorso_incorporato;
+    nomi_incorporati.numero_treno = numero_treno_incorporato;
+    const std::vector<std::string> nomi = {nome_testo_linea(nomi_incorporati), nome_testo_treno(nomi_incorporati)};
 
     std::vector<std::string> presenti;
     for (const auto& nome : nomi)
@@ -57,9 +48,10 @@ int esegui_sources(const OpzioniSources& o, Rapporto& r) {
     }
 
     crea_cartella(o.cartella);
-    form.dati_linea();
+    ArchivioDisco archivio(o.cartella);
+    scrivi_testo(riempi_righe(righe_linea()), nomi[0], archivio);
     r.file_scritto(nomi[0], o.cartella / nomi[0]);
-    form.dati_treno();
+    scrivi_testo(riempi_righe(righe_treno()), nomi[1], archivio);
     r.file_scritto(nomi[1], o.cartella / nomi[1]);
     return uscita::successo;
 }

@@ -5,14 +5,14 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 #include <map>
 #include <string>
 
 #include "app/form1.h"
 #include "compiler/archivio_memoria.h"
+#include "tests/app/messaggi_registrati.h"
+#include "tests/supporto/file_attesi.h"
 #include "tests/supporto/sha256.h"
-#include "tests/app/archivio_temporaneo.h"
 
 namespace scenario::test {
 namespace {
@@ -41,7 +41,8 @@ std::map<std::string, std::string> scritti_da_una_corsa() {
         }
     } archivio;
     FinestraMuta finestra;
-    Form1 form(finestra, archivio);
+    MessaggiRegistrati messaggi;
+    Form1 form(finestra, archivio, messaggi);
     EXPECT_EQ(form.Form_Load(), FineCorsa::completata);
     return archivio.ultimi;
 }
@@ -61,7 +62,7 @@ class FileAttesi : public ::testing::TestWithParam<FileAtteso> {};
 TEST_P(FileAttesi, MatchesTheCheckedInCopyByteForByte) {
     const std::string& nome = GetParam().nome;
     ASSERT_TRUE(scritti().contains(nome)) << nome << " was not written";
-    const std::string atteso = leggi_file(std::filesystem::path(CARTELLA_ATTESI) / nome);
+    const std::string atteso = file_atteso(nome);
     ASSERT_FALSE(atteso.empty()) << "no checked-in copy of " << nome;
     const std::string& trovato = scritti().at(nome);
     ASSERT_EQ(trovato.size(), atteso.size()) << nome;

@@ -8,7 +8,8 @@
 
 #include "app/form1.h"
 #include "platform/archivio_disco.h"
-#include "tests/app/archivio_temporaneo.h"
+#include "tests/app/messaggi_registrati.h"
+#include "tests/supporto/archivio_temporaneo.h"
 
 namespace scenario {
 namespace {
@@ -71,12 +72,13 @@ protected:
     FineCorsa esegui() {
         FinestraSpia finestra(diario);
         ArchivioSpia archivio(diario, cartella.percorso());
-        Form1 form(finestra, archivio);
+        Form1 form(finestra, archivio, messaggi);
         return form.Form_Load();
     }
 
     CartellaTemporanea cartella;
     Diario diario;
+    test::MessaggiRegistrati messaggi;
 };
 
 TEST_F(CorsaTest, WindowIsPaintedBeforeTheFirstFileAndDestroyedAfterTheLast) {
@@ -85,6 +87,7 @@ TEST_F(CorsaTest, WindowIsPaintedBeforeTheFirstFileAndDestroyedAfterTheLast) {
     EXPECT_EQ(diario.eventi[0], "mostra");
     EXPECT_EQ(diario.eventi[1], "ridisegna");
     EXPECT_EQ(diario.eventi.back(), "distruggi");
+    EXPECT_TRUE(messaggi.testi.empty()) << "a clean run shows no message";
 }
 
 TEST_F(CorsaTest, TextsAreWrittenInTheRunOrder) {

@@ -88,7 +88,7 @@ TEST(MemoMontagna, TratteOltreLaGrigliaToccanoSoloLeCelleDellaGriglia) {
 
 TEST(MemoMontagna, OltreOttantaSezioniGuasto10SenzaScrivere) {
     Stato s = griglia(100);
-    for (int n = 0; n < massimo_montagne; ++n) {
+    for (std::size_t n = 0; n < massimo_montagne; ++n) {
         std::int32_t tipo = 1;
         memo_montagna(s, 0, 0, tipo);
     }

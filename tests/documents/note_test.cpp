@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "documents/documenti.h"
-#include "source_text/testi_sorgente.h"
+#include "tests/supporto/file_attesi.h"
 #include "tests/source_text/righe_testo.h"
 #include "tests/source_text/righe_treno.h"
 
@@ -25,7 +25,7 @@ std::string maiuscolo(std::string_view testo) {
 }
 
 std::vector<prova::Stazione> stazioni() {
-    return prova::leggi_sezione(righe_treno(), "[stazioni]", prova::leggi_stazione);
+    return prova::leggi_sezione(test::righe_attese(test::nome_treno_incorporato), "[stazioni]", prova::leggi_stazione);
 }
 
 TEST(Note, HasItsLineCountWithoutTheMarker) {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "documents/documenti.h"
-#include "source_text/testi_sorgente.h"
+#include "tests/supporto/file_attesi.h"
 #include "tests/documents/righe_scheda.h"
 #include "tests/source_text/righe_testo.h"
 #include "tests/source_text/righe_treno.h"
@@ -40,12 +40,12 @@ std::vector<RigaOrario> punti_di_servizio() {
     return punti;
 }
 
-std::vector<Stazione> stazioni() { return prova::leggi_sezione(righe_treno(), "[stazioni]", prova::leggi_stazione); }
+std::vector<Stazione> stazioni() { return prova::leggi_sezione(test::righe_attese(test::nome_treno_incorporato), "[stazioni]", prova::leggi_stazione); }
 
 // Chainage at position 0 of the line, from the "uno" reference of the line text.
 std::int64_t progressiva_origine() {
     const auto gruppi =
-        prova::catture(righe_linea()[2], std::regex{R"(progressiva chilometrica uno,    0,    (\d+),    \d)"});
+        prova::catture(test::righe_attese(test::nome_linea_incorporata)[2], std::regex{R"(progressiva chilometrica uno,    0,    (\d+),    \d)"});
     return gruppi.empty() ? -1 : *prova::intero(gruppi[0]);
 }
 
@@ -90,7 +90,7 @@ TEST(SchedaTreno, SpeedChangesMatchTheTrainsLimits) {
         if (const auto v = prova::intero(contenuto(riga.velocita()))) sulla_scheda.emplace_back(metri_della_riga(riga), *v);
     }
     std::vector<std::pair<std::int64_t, std::int64_t>> nel_testo;
-    for (const auto& l : prova::leggi_sezione(righe_treno(), "[vel_limite]", prova::leggi_limite)) {
+    for (const auto& l : prova::leggi_sezione(test::righe_attese(test::nome_treno_incorporato), "[vel_limite]", prova::leggi_limite)) {
         nel_testo.emplace_back(progressiva_origine() - l.posizione, l.velocita);
     }
     EXPECT_EQ(sulla_scheda, nel_testo);

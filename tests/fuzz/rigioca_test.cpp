@@ -16,20 +16,26 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// One input file; a test shows it by its name alone, wherever the checkout is.
+struct FileIngresso {
+    fs::path percorso;
+};
+void PrintTo(const FileIngresso& f, std::ostream* os) { *os << f.percorso.filename().string(); }
+
 // The files of a folder in name order; none when the folder is missing.
-std::vector<fs::path> file_in(const char* cartella) {
-    std::vector<fs::path> file;
+std::vector<FileIngresso> file_in(const char* cartella) {
+    std::vector<FileIngresso> file;
     std::error_code errore;
     for (const auto& voce : fs::directory_iterator(cartella, errore)) {
-        if (voce.is_regular_file()) file.push_back(voce.path());
+        if (voce.is_regular_file()) file.push_back({voce.path()});
     }
-    std::ranges::sort(file);
+    std::ranges::sort(file, {}, &FileIngresso::percorso);
     return file;
 }
 
 // A test name from a file name: letters and digits kept, everything else "_".
-std::string nome_di(const ::testing::TestParamInfo<fs::path>& info) {
-    std::string nome = info.param.filename().string();
+std::string nome_di(const ::testing::TestParamInfo<FileIngresso>& info) {
+    std::string nome = info.param.percorso.filename().string();
     std::ranges::replace_if(nome, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
     return nome;
 }
@@ -53,23 +59,24 @@ Promessa promessa_di(const std::string& nome) {
     return {};
 }
 
-class Rigioca : public ::testing::TestWithParam<fs::path> {};
+class Rigioca : public ::testing::TestWithParam<FileIngresso> {};
 
 TEST_P(Rigioca, KeepsEveryRule) {
-    ASSERT_TRUE(fs::is_regular_file(GetParam())) << GetParam();
-    EXPECT_EQ(compila_e_verifica(contenuto(GetParam())), "") << GetParam();
+    const fs::path& file = GetParam().percorso;
+    ASSERT_TRUE(fs::is_regular_file(file)) << file;
+    EXPECT_EQ(compila_e_verifica(contenuto(file)), "") << file;
 }
 
 INSTANTIATE_TEST_SUITE_P(Semi, Rigioca, ::testing::ValuesIn(file_in(CARTELLA_SEMI)), nome_di);
 INSTANTIATE_TEST_SUITE_P(Regressioni, Rigioca, ::testing::ValuesIn(file_in(CARTELLA_REGRESSIONI)), nome_di);
 
-class Seme : public ::testing::TestWithParam<fs::path> {};
+class Seme : public ::testing::TestWithParam<FileIngresso> {};
 
 // One small seed per fault number: each must reach the fault it is named after.
 TEST_P(Seme, EndsAsItsNameSays) {
-    const std::string dati = contenuto(GetParam());
+    const std::string dati = contenuto(GetParam().percorso);
     const Esecuzione e = compila_ingresso(dati);
-    const Promessa p = promessa_di(GetParam().filename().string());
+    const Promessa p = promessa_di(GetParam().percorso.filename().string());
     EXPECT_EQ(e.esito, p.esito);
     EXPECT_EQ(e.s.codice_errore, p.codice);
 }

@@ -22,6 +22,9 @@ struct Caso {
     std::vector<std::string> righe;
 };
 
+// The case as ctest names it: stable and readable.
+void PrintTo(const Caso& c, std::ostream* os) { *os << c.nome; }
+
 class ACapo : public ::testing::TestWithParam<Caso> {};
 
 TEST_P(ACapo, SpezzaComeAtteso) {

@@ -14,6 +14,9 @@ struct Caso {
     long long ms;
 };
 
+// The case as ctest names it: stable and readable.
+void PrintTo(const Caso& c, std::ostream* os) { *os << c.nome; }
+
 class AttesaDiProva : public ::testing::TestWithParam<Caso> {};
 
 TEST_P(AttesaDiProva, LeggeIlValore) { EXPECT_EQ(attesa_di_prova(GetParam().valore).count(), GetParam().ms); }

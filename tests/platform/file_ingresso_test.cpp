@@ -12,7 +12,7 @@
 
 #include "platform/file_ingresso.h"
 #include "platform/guasto_file.h"
-#include "tests/app/archivio_temporaneo.h"
+#include "tests/supporto/archivio_temporaneo.h"
 
 namespace scenario {
 namespace {

@@ -36,6 +36,9 @@ struct Caso {
     const char* display;
 };
 
+// The case as ctest names it: stable and readable.
+void PrintTo(const Caso& c, std::ostream* os) { *os << c.nome; }
+
 class SenzaDisplay : public ::testing::TestWithParam<Caso> {};
 
 TEST_P(SenzaDisplay, NessunaFinestraNeMessaggio) {

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "platform/temporanei.h"
-#include "tests/app/archivio_temporaneo.h"
+#include "tests/supporto/archivio_temporaneo.h"
 
 namespace scenario {
 namespace {

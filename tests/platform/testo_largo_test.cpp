@@ -14,6 +14,9 @@ struct Caso {
     std::wstring uscita;
 };
 
+// The case as ctest names it: stable and readable.
+void PrintTo(const Caso& c, std::ostream* os) { *os << c.nome; }
+
 class TestoLargo : public ::testing::TestWithParam<Caso> {};
 
 TEST_P(TestoLargo, ConverteComeAtteso) { EXPECT_EQ(testo_largo(GetParam().ingresso), GetParam().uscita); }

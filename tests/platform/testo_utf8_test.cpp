@@ -14,6 +14,9 @@ struct Caso {
     std::string uscita;
 };
 
+// The case as ctest names it: stable and readable.
+void PrintTo(const Caso& c, std::ostream* os) { *os << c.nome; }
+
 class TestoUtf8 : public ::testing::TestWithParam<Caso> {};
 
 TEST_P(TestoUtf8, ConverteComeAtteso) { EXPECT_EQ(testo_utf8(GetParam().ingresso), GetParam().uscita); }

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
-#include "tests/app/archivio_temporaneo.h"
-#include "tests/app/esegui.h"
+#include "tests/supporto/archivio_temporaneo.h"
+#include "tests/supporto/esegui.h"
 #include "tool/comando_compile.h"
 
 namespace scenario {

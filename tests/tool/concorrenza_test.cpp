@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/app/archivio_temporaneo.h"
-#include "tests/app/esegui.h"
-#include "tests/robustezza/avvio.h"
+#include "tests/supporto/archivio_temporaneo.h"
+#include "tests/supporto/esegui.h"
+#include "tests/app/avvio.h"
 
 namespace scenario::test {
 namespace {

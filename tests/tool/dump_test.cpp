@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
-#include "tests/app/archivio_temporaneo.h"
-#include "tests/app/esegui.h"
+#include "tests/supporto/archivio_temporaneo.h"
+#include "tests/supporto/esegui.h"
 #include "tests/compiler/file_compilati_prova.h"
 #include "tests/tool/json_compilati.h"
 

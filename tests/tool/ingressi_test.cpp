@@ -9,8 +9,8 @@
 #include <map>
 #include <string>
 
-#include "tests/app/archivio_temporaneo.h"
-#include "tests/app/esegui.h"
+#include "tests/supporto/archivio_temporaneo.h"
+#include "tests/supporto/esegui.h"
 #include "tests/tool/risposta_scenario.h"
 #include "tool/ingressi.h"
 

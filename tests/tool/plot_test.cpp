@@ -13,8 +13,8 @@
 
 #include "compiler/decodifica_celle.h"
 #include "compiler/decodifica_tabella.h"
-#include "tests/app/archivio_temporaneo.h"
-#include "tests/app/esegui.h"
+#include "tests/supporto/archivio_temporaneo.h"
+#include "tests/supporto/esegui.h"
 #include "tests/compiler/file_compilati_prova.h"
 #include "tool/significato_tabella.h"
 

@@ -10,8 +10,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "tests/app/archivio_temporaneo.h"
-#include "tests/app/esegui.h"
+#include "tests/supporto/archivio_temporaneo.h"
+#include "tests/supporto/esegui.h"
 
 namespace scenario::test {
 

@@ -3,10 +3,9 @@
 
 #include <filesystem>
 
-#include "app/form1.h"
-#include "platform/archivio_disco.h"
-#include "tests/app/archivio_temporaneo.h"
-#include "tests/app/esegui.h"
+#include "tests/supporto/archivio_temporaneo.h"
+#include "tests/supporto/esegui.h"
+#include "tests/supporto/file_attesi.h"
 #include "tests/tool/risposta_scenario.h"
 
 namespace scenario {
@@ -21,24 +20,13 @@ using test::tra_virgolette;
 
 const std::string scenario_exe = tra_virgolette(SCENARIO_EXE);
 
-class Muta final : public Finestra {
-    void mostra() override {}
-    void ridisegna() override {}
-    void distruggi() override {}
-};
-
-// What the builder itself writes as source texts.
+// What the builder itself writes as source texts: the checked-in copies
+// (tests/app holds the builder to them).
 std::map<std::string, std::string> testi_del_costruttore() {
-    CartellaTemporanea c;
-    Muta finestra;
-    ArchivioDisco archivio(c.percorso());
-    Form1 form(finestra, archivio);
-    form.nome_percorso = "Vordano_Seli";
-    form.numero_treno = "4936";
-    form.dati_linea();
-    form.dati_treno();
     std::map<std::string, std::string> testi;
-    for (const auto& nome : nomi_in(c.percorso())) testi[nome] = leggi_file(c / nome);
+    for (const auto& nome : {test::nome_linea_incorporata, test::nome_treno_incorporato}) {
+        testi[nome] = test::file_atteso(nome);
+    }
     return testi;
 }
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "platform/archivio_disco.h"
-#include "tests/app/archivio_temporaneo.h"
-#include "tests/robustezza/corsa_registrata.h"
+#include "tests/supporto/archivio_temporaneo.h"
+#include "tests/app/corsa_registrata.h"
 
 namespace scenario::test {
 namespace {

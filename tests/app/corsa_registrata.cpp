@@ -1,5 +1,5 @@
 // The recorded run and the folder it must leave after any of its calls.
-#include "tests/robustezza/corsa_registrata.h"
+#include "tests/app/corsa_registrata.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "platform/archivio_disco.h"
-#include "tests/app/archivio_temporaneo.h"
+#include "tests/app/messaggi_registrati.h"
+#include "tests/supporto/archivio_temporaneo.h"
 
 namespace scenario::test {
 
@@ -121,7 +122,8 @@ public:
 
 Esito corri(Archivio& archivio) {
     FinestraMuta finestra;
-    Form1 form(finestra, archivio);
+    MessaggiRegistrati messaggi;
+    Form1 form(finestra, archivio, messaggi);
     const FineCorsa fine = form.Form_Load();
     return {fine, form.codice_errore};
 }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/archivio_disco.h"
-#include "tests/app/archivio_temporaneo.h"
+#include "tests/supporto/archivio_temporaneo.h"
 
 namespace scenario {
 namespace {

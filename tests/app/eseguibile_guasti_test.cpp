@@ -14,9 +14,9 @@
 #include <optional>
 #include <vector>
 
-#include "tests/app/archivio_temporaneo.h"
-#include "tests/robustezza/avvio.h"
-#include "tests/robustezza/corsa_registrata.h"
+#include "tests/supporto/archivio_temporaneo.h"
+#include "tests/app/avvio.h"
+#include "tests/app/corsa_registrata.h"
 
 namespace scenario::test {
 namespace {

@@ -2,9 +2,8 @@
 // consumed, and the grid carries what the texts describe.
 #include <gtest/gtest.h>
 
-#include "app/righe.h"
-#include "source_text/testi_sorgente.h"
-#include "tests/lettori/prova_lettori.h"
+#include "tests/compiler/prova_lettori.h"
+#include "tests/supporto/file_attesi.h"
 
 namespace scenario::test {
 namespace {
@@ -13,7 +12,7 @@ TEST(ScenarioIncorporato, ReadsWithoutFault) {
     ProvaLettori p;
     p.s.nome_percorso = "Vordano_Seli";
     p.s.numero_treno = "4936";
-    p.esegui(testo_da_righe(riempi_righe(righe_linea())), testo_da_righe(riempi_righe(righe_treno())));
+    p.esegui(file_atteso(nome_linea_incorporata), file_atteso(nome_treno_incorporato));
     EXPECT_EQ(p.s.codice_errore, 0);
     EXPECT_EQ(p.s.posizione_errore, posizione_non_scritta);
     EXPECT_EQ(p.s.numero_celle, 1980);

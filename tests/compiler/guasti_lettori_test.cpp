@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "tests/lettori/prova_lettori.h"
+#include "tests/compiler/prova_lettori.h"
 
 namespace scenario::test {
 namespace {
@@ -37,6 +37,9 @@ Caso linea(const char* nome, std::string testo, std::int32_t codice, std::int32_
 Caso treno(const char* nome, std::string corpo, std::int32_t codice, std::int32_t posizione = nessuna) {
     return {nome, linea_con(""), treno_con(corpo), codice, posizione, false, false};
 }
+
+// The case as ctest names it: stable and readable.
+void PrintTo(const Caso& c, std::ostream* os) { *os << c.nome; }
 
 class Guasti : public ::testing::TestWithParam<Caso> {};
 

@@ -1,6 +1,6 @@
 // The failing file operations: what each kind of failure leaves behind is
 // what the system would leave (half a file on a full disk, a closed handle).
-#include "tests/robustezza/operazioni_guaste.h"
+#include "tests/app/operazioni_guaste.h"
 
 namespace scenario::test {
 

@@ -3,7 +3,7 @@
 // digit and its sign, the tail, and the limits a curve must keep.
 #include <gtest/gtest.h>
 
-#include "tests/lettori/prova_lettori.h"
+#include "tests/compiler/prova_lettori.h"
 
 namespace scenario::test {
 namespace {
@@ -87,6 +87,9 @@ struct Classe {
     const char* chiave;
     double k;
 };
+
+// The case as ctest names it: stable and readable.
+void PrintTo(const Classe& c, std::ostream* os) { *os << c.chiave; }
 
 class CurveClass : public ::testing::TestWithParam<Classe> {};
 

@@ -2,6 +2,8 @@
 // the moment, a file under a final name is whole, old or new, never cut
 // short. SIGTERM and SIGINT leave no temporary behind; SIGKILL may leave one
 // under its hidden name, which no later run touches. Linux only.
+// The moments come from a seed, printed with any failure: SCENARIO_SEME=N
+// replays that run of moments.
 #ifndef _WIN32
 
 #include <gtest/gtest.h>
@@ -11,14 +13,16 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <filesystem>
 #include <random>
 #include <thread>
 #include <vector>
 
-#include "tests/app/archivio_temporaneo.h"
-#include "tests/robustezza/avvio.h"
-#include "tests/robustezza/corsa_registrata.h"
+#include "tests/supporto/archivio_temporaneo.h"
+#include "tests/app/avvio.h"
+#include "tests/app/corsa_registrata.h"
 
 namespace scenario::test {
 namespace {
@@ -30,6 +34,14 @@ using std::chrono::microseconds;
 constexpr auto tempo_totale = std::chrono::seconds(12);
 constexpr int corse_minime = 20;
 constexpr int corse_massime = 200;
+
+// SCENARIO_SEME when it is set, to replay a failure; a fresh seed otherwise.
+unsigned seme_della_prova() {
+    if (const char* dato = std::getenv("SCENARIO_SEME"); dato != nullptr && *dato != '\0') {
+        return static_cast<unsigned>(std::stoul(dato));
+    }
+    return std::random_device{}();
+}
 
 // The two source texts: the run itself deletes them once compiled.
 bool e_sorgente(const std::string& nome) { return nome == "Vordano_Seli_linea.txt" || nome == "Vordano_Seli_4936-.txt"; }
@@ -107,8 +119,9 @@ TEST_P(Uccisioni, AStoppedRunNeverLeavesACutShortFileUnderAFinalName) {
     const Segnale segnale = GetParam();
     const microseconds durata = durata_di_una_corsa();
     const auto scadenza = std::chrono::steady_clock::now() + tempo_totale;
-    const unsigned seme = std::random_device{}();
-    RecordProperty("seme", static_cast<int>(seme & 0x7fffffff));
+    const unsigned seme = seme_della_prova();
+    RecordProperty("seme", std::to_string(seme));
+    SCOPED_TRACE("seed " + std::to_string(seme) + ": replay with SCENARIO_SEME=" + std::to_string(seme));
     std::mt19937 caso(seme);
     std::uniform_int_distribution<std::int64_t> ritardo(0, durata.count());
 
@@ -133,10 +146,10 @@ TEST_P(Uccisioni, AStoppedRunNeverLeavesACutShortFileUnderAFinalName) {
         const auto temporanei = temporanei_in(cartella.percorso());
         if (!temporanei.empty()) ++con_temporanei;
         if (segnale.ripulisce) {
-            ASSERT_EQ(temporanei, std::vector<std::string>{}) << "run " << k << ", seed " << seme;
+            ASSERT_EQ(temporanei, std::vector<std::string>{}) << "run " << k;
         }
         ASSERT_EQ(estranei(temporanei), "") << "run " << k;
-        ASSERT_EQ(file_incompleti(prima, adesso()), "") << "run " << k << ", seed " << seme;
+        ASSERT_EQ(file_incompleti(prima, adesso()), "") << "run " << k;
     }
     std::printf("%s: %d runs stopped 0 to %lld us after start: %d before their end, %d leaving a temporary; seed %u\n",
                 segnale.nome, corse, static_cast<long long>(durata.count()), uccise, con_temporanei, seme);

@@ -3,7 +3,7 @@
 // boards, and what a fault 15 leaves for the tail and the train text.
 #include <gtest/gtest.h>
 
-#include "tests/lettori/prova_lettori.h"
+#include "tests/compiler/prova_lettori.h"
 
 namespace scenario::test {
 namespace {
@@ -13,6 +13,9 @@ struct Dimensioni {
     std::int32_t estesa;
     std::int32_t celle;
 };
+
+// The case as ctest names it: stable and readable.
+void PrintTo(const Dimensioni& c, std::ostream* os) { *os << "lunghezza_" << c.lunghezza; }
 
 class SizingTheGrid : public ::testing::TestWithParam<Dimensioni> {};
 
@@ -109,6 +112,9 @@ struct Commenti {
     bool riconosciuto;
 };
 
+// The case as ctest names it: stable and readable.
+void PrintTo(const Commenti& c, std::ostream* os) { *os << c.nome; }
+
 class CommentFields : public ::testing::TestWithParam<Commenti> {};
 
 TEST_P(CommentFields, AreSkippedUpToTheLimit) {
@@ -148,6 +154,9 @@ struct SecondaPendenza {
     const char* metro;
     int celle_scritte;  // cells given the first record's gradient
 };
+
+// The case as ctest names it: stable and readable.
+void PrintTo(const SecondaPendenza& c, std::ostream* os) { *os << "metro_" << c.metro; }
 
 class SecondGradientRecord : public ::testing::TestWithParam<SecondaPendenza> {};
 

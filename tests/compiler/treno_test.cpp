@@ -3,7 +3,7 @@
 // one keyword matching several tests, and the end-of-text checks.
 #include <gtest/gtest.h>
 
-#include "tests/lettori/prova_lettori.h"
+#include "tests/compiler/prova_lettori.h"
 
 namespace scenario::test {
 namespace {
@@ -64,6 +64,9 @@ struct Velocita {
     int kmh;
     int unita;
 };
+
+// The case as ctest names it: stable and readable.
+void PrintTo(const Velocita& c, std::ostream* os) { *os << c.kmh << "_kmh"; }
 
 class SpeedRounding : public ::testing::TestWithParam<Velocita> {};
 
@@ -163,6 +166,9 @@ struct Abbattimento {
     TipoCella tipo;
     std::int16_t cella_valore;
 };
+
+// The case as ctest names it: stable and readable.
+void PrintTo(const Abbattimento& c, std::ostream* os) { *os << "valore_" << c.valore; }
 
 class AbbattimentoPoint : public ::testing::TestWithParam<Abbattimento> {};
 

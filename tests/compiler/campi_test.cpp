@@ -39,6 +39,9 @@ struct Caso {
     bool fine_attesa;  // the data is consumed after the last read
 };
 
+// The case as ctest names it: stable and readable.
+void PrintTo(const Caso& c, std::ostream* os) { *os << c.nome; }
+
 class Campi : public ::testing::TestWithParam<Caso> {};
 
 TEST_P(Campi, ReadsInTurn) {

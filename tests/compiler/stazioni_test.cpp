@@ -3,7 +3,7 @@
 // grid, and the station slots below the board texts.
 #include <gtest/gtest.h>
 
-#include "tests/lettori/prova_lettori.h"
+#include "tests/compiler/prova_lettori.h"
 
 namespace scenario::test {
 namespace {
@@ -91,6 +91,9 @@ struct Estensione {
     int byte5;
 };
 
+// The case as ctest names it: stable and readable.
+void PrintTo(const Estensione& c, std::ostream* os) { *os << c.nome; }
+
 class PlatformExtent : public ::testing::TestWithParam<Estensione> {};
 
 // The station under test is the second one, so its flags are not cleared as the first's are.
@@ -144,6 +147,9 @@ struct Distanza {
     int seconda;
     int codice;
 };
+
+// The case as ctest names it: stable and readable.
+void PrintTo(const Distanza& c, std::ostream* os) { *os << "seconda_a_" << c.seconda; }
 
 class StationSpacing : public ::testing::TestWithParam<Distanza> {};
 

@@ -12,7 +12,7 @@
 
 #include "app/form1.h"
 #include "compiler/archivio.h"
-#include "tests/robustezza/operazioni_guaste.h"
+#include "tests/app/operazioni_guaste.h"
 
 namespace scenario::test {
 

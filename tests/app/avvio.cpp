@@ -3,7 +3,7 @@
 // where a limit must be set in the child.
 #ifndef _WIN32
 
-#include "tests/robustezza/avvio.h"
+#include "tests/app/avvio.h"
 
 #include <fcntl.h>
 #include <signal.h>
