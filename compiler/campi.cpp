@@ -1,5 +1,6 @@
 // Field reading over a byte span. Line ends are CR LF or a lone LF; a lone CR
 // is an ordinary character, so it breaks a number but stays inside a text.
+// Every read notes where its field starts; a failed one notes why.
 #include "compiler/campi.h"
 
 #include <limits>
@@ -28,6 +29,15 @@ void LettoreCampi::salta_spazi() {
     while (!alla_fine() && spazio(dati_[pos_])) ++pos_;
 }
 
+void LettoreCampi::nota_inizio() {
+    inizio_ = pos_;
+    letti_.push_back({pos_, std::nullopt});
+}
+
+void LettoreCampi::nota_inciampo(Inciampo::Motivo motivo) {
+    inciampo_ = {motivo, inizio_, 0, 0, 0};
+}
+
 // One comma or one line end, if either stands here.
 void LettoreCampi::consuma_delimitatore() {
     if (alla_fine()) return;
@@ -39,14 +49,20 @@ void LettoreCampi::consuma_delimitatore() {
 }
 
 std::optional<std::string> LettoreCampi::testo() {
-    if (alla_fine()) return std::nullopt;
+    if (alla_fine()) {
+        inizio_ = pos_;
+        nota_inciampo(Inciampo::Motivo::fine_del_testo);
+        return std::nullopt;
+    }
     salta_spazi();
+    nota_inizio();
     if (!alla_fine() && dati_[pos_] == '"') return testo_tra_virgolette();
     const std::size_t inizio = pos_;
     while (!alla_fine() && !delimitatore_qui()) ++pos_;
     std::size_t fine = pos_;
     consuma_delimitatore();
     while (fine > inizio && spazio(dati_[fine - 1])) --fine;
+    letti_.back().lunghezza_testo = fine - inizio;
     return std::string(dati_.substr(inizio, fine - inizio));
 }
 
@@ -57,9 +73,11 @@ std::string LettoreCampi::testo_tra_virgolette() {
     if (chiusa == std::string_view::npos) {
         std::string tutto(dati_.substr(pos_));
         pos_ = dati_.size();
+        letti_.back().lunghezza_testo = tutto.size();
         return tutto;
     }
     std::string dentro(dati_.substr(pos_, chiusa - pos_));
+    letti_.back().lunghezza_testo = dentro.size();
     pos_ = chiusa + 1;
     while (!alla_fine() && !delimitatore_qui()) ++pos_;
     consuma_delimitatore();
@@ -87,23 +105,33 @@ std::optional<std::uint8_t> LettoreCampi::byte8() {
 // Blanks, then -?[0-9]+ ended by a comma, line end, blank, tab or the end of
 // the data; then blanks and one comma or line end are consumed. Only blanks: 0.
 std::optional<std::int64_t> LettoreCampi::numero(std::int64_t minimo, std::int64_t massimo) {
-    if (alla_fine()) return std::nullopt;
+    if (alla_fine()) {
+        inizio_ = pos_;
+        nota_inciampo(Inciampo::Motivo::fine_del_testo);
+        return std::nullopt;
+    }
     salta_spazi();
-    if (alla_fine()) return 0;
+    nota_inizio();
+    if (alla_fine()) return letti_.back().numero = 0;
     if (delimitatore_qui()) {
         consuma_delimitatore();
-        return 0;
+        return letti_.back().numero = 0;
     }
     const bool negativo = dati_[pos_] == '-';
     if (negativo) ++pos_;
     const auto assoluto = cifre();
-    if (!assoluto) return std::nullopt;
-    if (!alla_fine() && !spazio(dati_[pos_]) && !delimitatore_qui()) return std::nullopt;
+    if (!assoluto || (!alla_fine() && !spazio(dati_[pos_]) && !delimitatore_qui())) {
+        nota_inciampo(Inciampo::Motivo::non_numero);
+        return std::nullopt;
+    }
     salta_spazi();
     consuma_delimitatore();
     const std::int64_t valore = negativo ? -*assoluto : *assoluto;
-    if (valore < minimo || valore > massimo) return std::nullopt;
-    return valore;
+    if (valore < minimo || valore > massimo) {
+        inciampo_ = {Inciampo::Motivo::fuori_intervallo, inizio_, valore, minimo, massimo};
+        return std::nullopt;
+    }
+    return letti_.back().numero = valore;
 }
 
 // At least one digit; a value past the cap stays at the cap (out of every range).

@@ -1,6 +1,8 @@
 // The field reader of the source texts: one field at a time from the whole
 // text held in memory, as text or as a number of a given width. A failed read
 // (malformed field, value too large, read past the end) comes back empty.
+// It also notes where each field starts and why a read failed, for the
+// report; what it notes never changes what it reads.
 #pragma once
 
 #include <cstddef>
@@ -8,8 +10,32 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace scenario {
+
+// A field as read: where it starts (its first byte after blanks) and, for a
+// number, its value.
+struct CampoLetto {
+    std::size_t inizio = 0;
+    std::optional<std::int64_t> numero;
+    std::size_t lunghezza_testo = 0;  // for a text: the bytes it gave
+};
+
+// Why the last read failed.
+struct Inciampo {
+    enum class Motivo {
+        nessuno,
+        fine_del_testo,   // the read started at the end of the text
+        non_numero,       // a number field holding something else
+        fuori_intervallo, // a number too large (or small) for its target
+    };
+    Motivo motivo = Motivo::nessuno;
+    std::size_t inizio = 0;  // where the field starts
+    std::int64_t valore = 0; // for fuori_intervallo: the value read (capped far out)
+    std::int64_t minimo = 0; // and the target's range
+    std::int64_t massimo = 0;
+};
 
 class LettoreCampi {
 public:
@@ -27,6 +53,14 @@ public:
     std::optional<std::int16_t> intero16();
     std::optional<std::uint8_t> byte8();
 
+    // The fields read since the last ricomincia(), in order.
+    const std::vector<CampoLetto>& letti() const { return letti_; }
+    void ricomincia() { letti_.clear(); }
+    // Where the last field read started, and why the last failed read failed.
+    std::size_t inizio_ultimo() const { return inizio_; }
+    const Inciampo& inciampo() const { return inciampo_; }
+    std::string_view dati() const { return dati_; }
+
 private:
     std::optional<std::int64_t> numero(std::int64_t minimo, std::int64_t massimo);
     std::optional<std::int64_t> cifre();
@@ -35,9 +69,14 @@ private:
     bool delimitatore_qui() const;
     void salta_spazi();
     void consuma_delimitatore();
+    void nota_inizio();
+    void nota_inciampo(Inciampo::Motivo motivo);
 
     std::string_view dati_;
     std::size_t pos_ = 0;
+    std::size_t inizio_ = 0;
+    std::vector<CampoLetto> letti_;
+    Inciampo inciampo_;
 };
 
 }  // namespace scenario

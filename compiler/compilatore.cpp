@@ -13,9 +13,16 @@ namespace scenario {
 // The names go into the header slots, then the line text is read and, unless
 // it stopped the readers, the train text after it.
 void memorizza_dati(Stato& s, Archivio& a) {
+    s.tracce = Tracce{};
     s.voci[slot::percorso].stringa = s.nome_percorso;
     s.voci[slot::corsa].stringa = s.numero_treno;
-    if (const auto prossima_tabella = leggi_testo_linea(s, a)) leggi_testo_treno(s, a, *prossima_tabella);
+    if (const auto prossima_tabella = leggi_testo_linea(s, a)) {
+        leggi_testo_treno(s, a, *prossima_tabella);
+    } else if (!s.tracce.letti[static_cast<std::size_t>(Testo::treno)] &&
+               s.tracce.testi[static_cast<std::size_t>(Testo::treno)].empty()) {
+        // The train text stays where it is; the report counts what nobody read.
+        conserva_non_letto(s, a, Testo::treno, nome_testo_treno(s));
+    }
 }
 
 // One change: the simulator must never find a table beside cells of another compile.

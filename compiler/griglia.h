@@ -51,6 +51,19 @@ inline bool occupata(const Stato& s, std::int64_t c) {
     return k != nullptr && !libera(*k);
 }
 
+// Puts an object into cell c (on the grid), noting the record it came from.
+inline void poni_tipo(Stato& s, std::int64_t c, TipoCella tipo) {
+    cella(s, c)->tipo = tipo;
+    const auto i = static_cast<std::size_t>(c);
+    if (i < s.tracce.origine.size()) s.tracce.origine[i] = s.tracce.origine_corrente;
+}
+
+// The origin of cell c's object (origine_nessuna when unknown).
+inline std::uint32_t origine_cella(const Stato& s, std::int64_t c) {
+    const auto i = static_cast<std::size_t>(c);
+    return c >= 0 && i < s.tracce.origine.size() ? s.tracce.origine[i] : origine_nessuna;
+}
+
 inline bool di_tipo(const Stato& s, std::int64_t c, TipoCella tipo) {
     const Cella* k = cella(s, c);
     return k != nullptr && k->tipo == tipo;

@@ -12,14 +12,14 @@ namespace {
 
 // Every test that matches the keyword runs, in this order, each reading its own values.
 Passo chiave_principale(LetturaLinea& l, std::string_view c) {
-    Passo p = Passo::avanti;
-    const auto prossimo = [&p](bool corrisponde) { return p == Passo::avanti && corrisponde; };
-    if (prossimo(contiene_ic(c, "pendenza"))) p = record_progressione(l, l.pendenza);
-    if (prossimo(l.s.scrivi_tracciato != 0 && contiene_ic(c, "curva"))) p = record_curva(l, c);
-    if (prossimo(contiene_ic(c, "montagna"))) p = record_montagna(l);
-    if (prossimo(contiene_ic(c, "indicatori_v"))) p = record_indicatore(l);
-    if (prossimo(contiene_ic(c, "indicat") && contiene_ic(c, "cartello"))) p = record_cartello(l);
-    return p;
+    Chiave k(l, c);
+    k.se(contiene_ic(c, "pendenza"), TipoRecord::pendenza, [&] { return record_progressione(l, l.pendenza); });
+    k.se(l.s.scrivi_tracciato != 0 && contiene_ic(c, "curva"), TipoRecord::curva, [&] { return record_curva(l, c); });
+    k.se(contiene_ic(c, "montagna"), TipoRecord::montagna, [&] { return record_montagna(l); });
+    k.se(contiene_ic(c, "indicatori_v"), TipoRecord::indicatore, [&] { return record_indicatore(l); });
+    k.se(contiene_ic(c, "indicat") && contiene_ic(c, "cartello"), TipoRecord::cartello,
+         [&] { return record_cartello(l); });
+    return k.passo();
 }
 
 Passo sezione_principale(LetturaLinea& l) {
@@ -64,8 +64,12 @@ std::optional<std::int32_t> leggi_testo_linea(Stato& s, Archivio& a) {
         return std::nullopt;
     }
     const std::optional<std::string> testo = a.leggi(nome);
+    if (testo) {
+        s.tracce.testi[static_cast<std::size_t>(Testo::linea)] = *testo;
+        s.tracce.letti[static_cast<std::size_t>(Testo::linea)] = true;
+    }
     LetturaLinea l{{s, a, LettoreCampi(testo ? std::string_view(*testo) : std::string_view()), nome_testo_linea(s),
-                     nome_testo_treno(s)}};
+                     nome_testo_treno(s), Testo::linea}};
     if (!testo) {
         l.guasto_lettura();
         return std::nullopt;

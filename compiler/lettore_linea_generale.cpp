@@ -11,6 +11,7 @@ void crea_griglia(Stato& s, std::int32_t L) {
     s.lunghezza_estesa = L + margine_griglia;
     s.numero_celle = static_cast<std::int32_t>(dividi_vicino(s.lunghezza_estesa, metri_cella));
     s.celle.assign(static_cast<std::size_t>(s.numero_celle) + 1, Cella{});
+    s.tracce.origine.assign(s.celle.size(), origine_nessuna);
     s.tracciato.clear();
     if (s.scrivi_tracciato != 0) {
         s.tracciato.assign(2 * (static_cast<std::size_t>(s.lunghezza_estesa) + 1), Elemento{});
@@ -41,13 +42,13 @@ Passo ripetizione_segnali(LetturaLinea& l, std::string_view chiave) {
     Voce& v = l.s.voci[slot::corsa];
     if (!leggi(l.campi, v.numero1, v.numero2)) return l.guasto_lettura();
     if (v.numero1 % metri_cella != 0) return l.ferma(Guasto::inizio_ripetizione_fuori_passo);
-    if (v.numero2 % metri_cella != 0) return l.ferma(Guasto::fine_ripetizione_fuori_passo);
+    if (v.numero2 % metri_cella != 0) return l.ferma(Guasto::fine_ripetizione_fuori_passo, Campo{1});
     if (contiene(chiave, "4")) {
         v.numero3 = 4;
     } else if (contiene(chiave, "9")) {
         v.numero3 = 9;
     } else {
-        return l.ferma(Guasto::ripetizione_senza_codici);
+        return l.ferma(Guasto::ripetizione_senza_codici, sulla_chiave);
     }
     if (v.numero2 == 0) v.numero3 = 0;
     return Passo::avanti;
@@ -63,27 +64,34 @@ bool intestazione_di_sezione(std::string_view campo) {
 // Every test that matches the keyword runs, in this order, each reading its own values.
 Passo chiave_generale(LetturaLinea& l, std::string_view c) {
     Voce& sfondi = l.s.voci[slot::percorso];
-    Passo p = Passo::avanti;
-    const auto prossimo = [&p](bool corrisponde) { return p == Passo::avanti && corrisponde; };
-    if (prossimo(contiene_ic(c, "lunghezza") && contiene_ic(c, "percorso"))) p = lunghezza_percorso(l);
-    if (prossimo(contiene(c, "tre") && contiene(c, "progressiva"))) p = progressiva(l, slot::progressiva_tre);
-    if (prossimo(contiene(c, "due") && contiene(c, "progressiva"))) p = progressiva(l, slot::progressiva_due);
-    if (prossimo(contiene(c, "uno") && contiene(c, "progressiva"))) p = progressiva(l, slot::progressiva_uno);
-    if (prossimo(contiene(c, "sfondo") && contiene(c, "uno"))) p = sfondo(l, sfondi.numero1);
-    if (prossimo(contiene(c, "sfondo") && contiene(c, "due"))) p = sfondo(l, sfondi.numero3);
-    if (prossimo(contiene(c, "sfondo") && contiene(c, "tre"))) p = sfondo(l, sfondi.numero2);
-    if (prossimo(contiene(c, "segnali") && contiene(c, "ripetizione"))) p = ripetizione_segnali(l, c);
-    return p;
+    Chiave k(l, c);
+    k.se(contiene_ic(c, "lunghezza") && contiene_ic(c, "percorso"), TipoRecord::lunghezza,
+         [&] { return lunghezza_percorso(l); });
+    k.se(contiene(c, "tre") && contiene(c, "progressiva"), TipoRecord::progressiva_tre,
+         [&] { return progressiva(l, slot::progressiva_tre); });
+    k.se(contiene(c, "due") && contiene(c, "progressiva"), TipoRecord::progressiva_due,
+         [&] { return progressiva(l, slot::progressiva_due); });
+    k.se(contiene(c, "uno") && contiene(c, "progressiva"), TipoRecord::progressiva_uno,
+         [&] { return progressiva(l, slot::progressiva_uno); });
+    k.se(contiene(c, "sfondo") && contiene(c, "uno"), TipoRecord::sfondo_uno, [&] { return sfondo(l, sfondi.numero1); });
+    k.se(contiene(c, "sfondo") && contiene(c, "due"), TipoRecord::sfondo_due, [&] { return sfondo(l, sfondi.numero3); });
+    k.se(contiene(c, "sfondo") && contiene(c, "tre"), TipoRecord::sfondo_tre, [&] { return sfondo(l, sfondi.numero2); });
+    k.se(contiene(c, "segnali") && contiene(c, "ripetizione"), TipoRecord::ripetizione,
+         [&] { return ripetizione_segnali(l, c); });
+    return k.passo();
 }
 
 }  // namespace
 
 Passo sezione_generale(LetturaLinea& l) {
+    l.generale = true;
+    Passo p = Passo::avanti;
     while (const auto chiave = prossima_chiave(l.campi, 10)) {
-        const Passo p = chiave_generale(l, *chiave);
-        if (p != Passo::avanti || intestazione_di_sezione(*chiave)) return p;
+        p = chiave_generale(l, *chiave);
+        if (p != Passo::avanti || intestazione_di_sezione(*chiave)) break;
     }
-    return Passo::avanti;
+    l.generale = false;
+    return p;
 }
 
 }  // namespace scenario

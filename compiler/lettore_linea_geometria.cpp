@@ -103,11 +103,11 @@ Passo record_curva(LetturaLinea& l, std::string_view chiave) {
     if (!leggi(l.campi, s0, lung)) return l.guasto_lettura();
     if (fuori_griglia(l.s, s0, margine_record)) return l.oltre_griglia(s0);
     const std::int64_t fine = std::int64_t{s0} + lung;
-    if (fine > l.s.lunghezza_estesa) return l.oltre_griglia(s0);
+    if (fine > l.s.lunghezza_estesa) return l.oltre_griglia(s0, Campo{1});
     const auto k = curvatura(chiave);
-    if (!k) return l.ferma(Guasto::curva_senza_classe);
+    if (!k) return l.ferma(Guasto::curva_senza_classe, sulla_chiave);
     if (l.s.tracciato.empty()) return Passo::avanti;
-    if (!rettilineo(l, s0, true) || !arco(l, fine, *k)) return l.ferma(Guasto::curva_senza_classe);
+    if (!rettilineo(l, s0, true) || !arco(l, fine, *k)) return l.ferma(Guasto::curva_senza_classe, Campo{1});
     return Passo::avanti;
 }
 

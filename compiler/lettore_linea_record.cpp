@@ -17,8 +17,10 @@ Passo record_montagna(LetturaLinea& l) {
     std::int32_t tipo = 0;
     if (!leggi(l.campi, inizio, fine, tipo)) return l.guasto_lettura();
     if (fuori_griglia(l.s, inizio, margine_record)) return l.oltre_griglia(inizio);
-    if (cella_vicina(std::int64_t{fine} - metri_cella) > l.s.numero_celle) return l.oltre_griglia(inizio);
-    if (l.s.numero_montagne >= static_cast<std::int32_t>(massimo_montagne)) return l.ferma(Guasto::posti_esauriti);
+    if (cella_vicina(std::int64_t{fine} - metri_cella) > l.s.numero_celle) return l.oltre_griglia(inizio, Campo{1});
+    if (l.s.numero_montagne >= static_cast<std::int32_t>(massimo_montagne)) {
+        return l.ferma(Guasto::posti_esauriti, sulla_chiave);
+    }
     memo_montagna(l.s, inizio, fine, tipo);
     return l.dopo_posa(inizio);
 }
@@ -39,11 +41,13 @@ Passo record_cartello(LetturaLinea& l) {
     std::string testo;
     if (!leggi(l.campi, p, testo)) return l.guasto_lettura();
     if (fuori_griglia(l.s, p, margine_record)) return l.oltre_griglia(p);
-    Cella& c = *cella(l.s, cella_di(p));
-    if (!libera(c)) return l.ferma(Guasto::cartello_su_cella_occupata, p);
-    if (l.prossima_tabella < static_cast<std::int32_t>(slot::primo_posto)) return l.ferma(Guasto::posti_esauriti);
-    c.tipo = TipoCella::cartello_testo;
-    c.valore = static_cast<std::int16_t>(l.prossima_tabella);
+    const std::int64_t i = cella_di(p);
+    if (!libera_in(l.s, i)) return l.ferma(Guasto::cartello_su_cella_occupata, p);
+    if (l.prossima_tabella < static_cast<std::int32_t>(slot::primo_posto)) {
+        return l.ferma(Guasto::posti_esauriti, sulla_chiave);
+    }
+    poni_tipo(l.s, i, TipoCella::cartello_testo);
+    cella(l.s, i)->valore = static_cast<std::int16_t>(l.prossima_tabella);
     l.s.voci[static_cast<std::size_t>(l.prossima_tabella)].stringa = std::move(testo);
     --l.prossima_tabella;
     return Passo::avanti;

@@ -16,19 +16,20 @@ Passo valori(LetturaTreno& t, auto&... destinazioni) {
 Passo chiave_treno(LetturaTreno& t, std::string_view c) {
     Voce& treno = t.s.voci[slot::treno];
     Voce& orario = t.s.voci[slot::corsa];
-    Passo p = Passo::avanti;
-    const auto prossimo = [&p](bool corrisponde) { return p == Passo::avanti && corrisponde; };
-    if (prossimo(contiene_ic(c, "frenata") && contiene_ic(c, "massa"))) p = valori(t, treno.numero1);
-    if (prossimo(contiene_ic(c, "vetture"))) p = valori(t, treno.numero3);
-    if (prossimo(contiene_ic(c, "velocit"))) p = record_progressione(t, t.velocita);
-    if (prossimo(contiene_ic(c, "aderenza"))) p = record_progressione(t, t.aderenza);
-    if (prossimo(contiene_ic(c, "orologio"))) p = valori(t, orario.breve3, orario.breve4, orario.breve5);
-    if (prossimo(contiene_ic(c, "sabbia"))) p = valori(t, orario.breve1);
-    if (prossimo(contiene_ic(c, "segnale"))) p = record_segnale(t);
-    if (prossimo(contiene_ic(c, "rallentamento"))) p = record_rallentamento(t);
-    if (prossimo(contiene_ic(c, "abbattimento"))) p = record_abbattimento(t);
-    if (prossimo(contiene_ic(c, "stazione"))) p = record_stazione(t);
-    return p;
+    Chiave k(t, c);
+    k.se(contiene_ic(c, "frenata") && contiene_ic(c, "massa"), TipoRecord::massa_frenata,
+         [&] { return valori(t, treno.numero1); });
+    k.se(contiene_ic(c, "vetture"), TipoRecord::vetture, [&] { return valori(t, treno.numero3); });
+    k.se(contiene_ic(c, "velocit"), TipoRecord::velocita, [&] { return record_progressione(t, t.velocita); });
+    k.se(contiene_ic(c, "aderenza"), TipoRecord::aderenza, [&] { return record_progressione(t, t.aderenza); });
+    k.se(contiene_ic(c, "orologio"), TipoRecord::orologio,
+         [&] { return valori(t, orario.breve3, orario.breve4, orario.breve5); });
+    k.se(contiene_ic(c, "sabbia"), TipoRecord::sabbia, [&] { return valori(t, orario.breve1); });
+    k.se(contiene_ic(c, "segnale"), TipoRecord::segnale, [&] { return record_segnale(t); });
+    k.se(contiene_ic(c, "rallentamento"), TipoRecord::rallentamento, [&] { return record_rallentamento(t); });
+    k.se(contiene_ic(c, "abbattimento"), TipoRecord::abbattimento, [&] { return record_abbattimento(t); });
+    k.se(contiene_ic(c, "stazione"), TipoRecord::stazione, [&] { return record_stazione(t); });
+    return k.passo();
 }
 
 Passo sezione_treno(LetturaTreno& t) {
@@ -47,21 +48,46 @@ bool progressive_a_passo(const Stato& s) {
     return true;
 }
 
+// For the report: the first progressive row of the line text whose position
+// or value, as read, is off the 50 m step.
+LuogoGuasto luogo_progressiva(const Stato& s) {
+    LuogoGuasto luogo;
+    for (std::size_t r = 0; r < s.tracce.record.size(); ++r) {
+        const RecordLetto& record = s.tracce.record[r];
+        const bool progressiva = record.tipo == TipoRecord::progressiva_tre ||
+                                 record.tipo == TipoRecord::progressiva_due || record.tipo == TipoRecord::progressiva_uno;
+        for (std::size_t i = 0; progressiva && i < 2 && i < record.valori.size(); ++i) {
+            if (record.valori[i].numero.value_or(0) % metri_cella == 0) continue;
+            luogo.record = r;
+            luogo.byte = record.valori[i].inizio;
+            return luogo;
+        }
+    }
+    return luogo;
+}
+
 void fine_testo_treno(LetturaTreno& t) {
     t.a.elimina(nome_testo_treno(t.s));
     if (t.s.griglia_creata) {
         coda_progressione(t.s, t.velocita);
         coda_progressione(t.s, t.aderenza);
     }
-    if (!progressive_a_passo(t.s)) registra(t.s, Guasto::progressiva_fuori_passo);
+    if (!progressive_a_passo(t.s)) {
+        registra(t.s, Guasto::progressiva_fuori_passo);
+        t.s.tracce.guasto = luogo_progressiva(t.s);
+    }
 }
 
 }  // namespace
 
 void leggi_testo_treno(Stato& s, Archivio& a, std::int32_t prossima_tabella) {
     const std::optional<std::string> testo = a.leggi(nome_testo_treno(s));
+    if (testo) {
+        s.tracce.testi[static_cast<std::size_t>(Testo::treno)] = *testo;
+        s.tracce.letti[static_cast<std::size_t>(Testo::treno)] = true;
+    }
     LetturaTreno t{{s, a, LettoreCampi(testo ? std::string_view(*testo) : std::string_view()), nome_testo_treno(s),
-                     nome_testo_linea(s)},
+                     nome_testo_linea(s), Testo::treno},
                     prossima_tabella};
     // A missing or empty text is a read past its end. Without "[generale]" the
     // search stops at the end of the text, so the section below is empty.

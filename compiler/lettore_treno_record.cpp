@@ -29,7 +29,7 @@ Passo record_rallentamento(LetturaTreno& t) {
     if (!leggi(t.campi, x, v, l, f_tt, f_ta, d_v)) return t.guasto_lettura();
     if (fuori_griglia(t.s, x, margine_record)) return t.oltre_griglia(x);
     const std::int64_t fine = cella_di(std::int64_t{x} + l);
-    if (fine < 0 || fine > t.s.numero_celle) return t.oltre_griglia(x);
+    if (fine < 0 || fine > t.s.numero_celle) return t.oltre_griglia(x, Campo{2});
     memo_rallentamento(t.s, x, basso16(v), l, basso16(f_tt), f_ta, d_v);
     return t.dopo_posa(x);
 }
@@ -40,13 +40,13 @@ Passo record_abbattimento(LetturaTreno& t) {
     std::int32_t w = 0;
     if (!leggi(t.campi, p, w)) return t.guasto_lettura();
     if (fuori_griglia(t.s, p, margine_record)) return t.oltre_griglia(p);
-    Cella& c = *cella(t.s, cella_vicina(p));
-    if (!libera(c)) return t.ferma(Guasto::abbattimento_su_cella_occupata, p);
+    const std::int64_t i = cella_vicina(p);
+    if (!libera_in(t.s, i)) return t.ferma(Guasto::abbattimento_su_cella_occupata, p);
     if (w > 0) {
-        c.tipo = TipoCella::abbattimento;
-        c.valore = basso16(w);
+        poni_tipo(t.s, i, TipoCella::abbattimento);
+        cella(t.s, i)->valore = basso16(w);
     } else {
-        c.tipo = TipoCella::abbattimento_senza_valore;
+        poni_tipo(t.s, i, TipoCella::abbattimento_senza_valore);
     }
     return Passo::avanti;
 }

@@ -58,8 +58,11 @@ void segni_avvicinamento(Stato& s, std::int64_t fine) {
 bool punto_fermata(Stato& s, std::int64_t fine, std::int32_t slot) {
     const std::int64_t metri = fine - metri_cella;
     if (metri <= metri_cella) return false;
-    if (Cella* k = cella(s, cella_vicina(metri))) {
-        k->tipo = TipoCella::punto_fermata;
+    const std::int64_t i = cella_vicina(metri);
+    if (Cella* k = cella(s, i)) {
+        // Written whatever the cell held: the report names what it replaced.
+        if (!libera(*k)) s.tracce.sostituzioni.push_back({i, k->tipo, origine_cella(s, i), s.tracce.origine_corrente});
+        poni_tipo(s, i, TipoCella::punto_fermata);
         k->valore = static_cast<std::int16_t>(slot);
     }
     return true;
@@ -75,7 +78,7 @@ Passo estendi(LetturaTreno& t, Voce& v, std::int32_t p, std::int32_t lung, Esten
         v.byte4 = 0;
         v.byte5 = 0;
     }
-    if (e.fine + metri_cella > metri_cella * t.s.numero_celle) return t.oltre_griglia(p);
+    if (e.fine + metri_cella > metri_cella * t.s.numero_celle) return t.oltre_griglia(p, Campo{2});
     return Passo::avanti;
 }
 
@@ -94,7 +97,7 @@ Passo segna_stazione(LetturaTreno& t, const Voce& v, std::int32_t p, const Esten
 
 Passo record_stazione(LetturaTreno& t) {
     // With every board slot in use the first station slot is a board's: refuse, never overwrite it.
-    if (t.stazione > t.prossima_tabella) return t.ferma(Guasto::posti_esauriti);
+    if (t.stazione > t.prossima_tabella) return t.ferma(Guasto::posti_esauriti, sulla_chiave);
     Voce& v = t.s.voci[static_cast<std::size_t>(t.stazione)];
     if (!leggi(t.campi, v.numero3)) return t.guasto_lettura();
     const std::int32_t p = v.numero3;
@@ -102,13 +105,13 @@ Passo record_stazione(LetturaTreno& t) {
     if (p % metri_cella != 0) return t.ferma(Guasto::stazione_fuori_passo, p);
     std::int32_t lung = 0;
     if (!leggi(t.campi, v.byte0, lung)) return t.guasto_lettura();
-    if (lung % (2 * metri_cella) != 0) return t.ferma(Guasto::marciapiede_fuori_passo, p);
+    if (lung % (2 * metri_cella) != 0) return t.ferma(Guasto::marciapiede_fuori_passo, p, Campo{2});
     if (!campi_stazione(t.campi, v)) return t.guasto_lettura();
     Estensione e{};
     if (const Passo passo = estendi(t, v, p, lung, e); passo != Passo::avanti) return passo;
     if (const Passo passo = segna_stazione(t, v, p, e); passo != Passo::avanti) return passo;
     ++t.stazione;
-    if (t.stazione >= t.prossima_tabella) return t.ferma(Guasto::posti_esauriti);
+    if (t.stazione >= t.prossima_tabella) return t.ferma(Guasto::posti_esauriti, sulla_chiave);
     return Passo::avanti;
 }
 

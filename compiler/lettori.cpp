@@ -25,6 +25,7 @@ bool fuori_griglia(const Stato& s, std::int64_t p, std::int64_t margine) {
 Intestazione cerca_generale(LettoreCampi& campi) {
     if (campi.alla_fine()) return Intestazione::testo_vuoto;
     while (true) {
+        campi.ricomincia();
         const auto campo = campi.testo();
         if (!campo || campi.alla_fine()) return Intestazione::assente;
         if (contiene_ic(*campo, "[generale]")) return Intestazione::trovata;
@@ -32,6 +33,7 @@ Intestazione cerca_generale(LettoreCampi& campi) {
 }
 
 std::optional<std::string> prossima_chiave(LettoreCampi& campi, int commenti) {
+    campi.ricomincia();
     if (campi.alla_fine()) return std::nullopt;
     auto campo = campi.testo();
     for (int passati = 0; campo && !campi.alla_fine() && passati < commenti && contiene(*campo, "-"); ++passati) {
@@ -41,32 +43,80 @@ std::optional<std::string> prossima_chiave(LettoreCampi& campi, int commenti) {
     return campo;
 }
 
-Passo Lettura::ferma(Guasto g) {
+void Lettura::segna_luogo(Campo campo) {
+    LuogoGuasto luogo;
+    luogo.testo = testo;
+    luogo.record = record;
+    if (record) {
+        const auto& letti = campi.letti();
+        luogo.byte = campo.indice < letti.size() ? letti[campo.indice].inizio : s.tracce.record[*record].chiave;
+    }
+    s.tracce.guasto = std::move(luogo);
+}
+
+Passo Lettura::ferma(Guasto g, Campo campo) {
     a.elimina(proprio);
     registra(s, g);
+    segna_luogo(campo);
     return Passo::stop;
 }
 
-Passo Lettura::ferma(Guasto g, std::int32_t posizione) {
+Passo Lettura::ferma(Guasto g, std::int32_t posizione, Campo campo) {
     s.posizione_errore = posizione;
-    return ferma(g);
+    return ferma(g, campo);
 }
 
 Passo Lettura::dopo_posa(std::int32_t posizione) {
     if (s.codice_errore <= 0) return Passo::avanti;
     a.elimina(proprio);
     s.posizione_errore = posizione;
+    segna_luogo(primo_valore);
     return Passo::stop;
 }
 
+// Where the failed read started, and why it failed; a text that could not be
+// had, or is empty, is a reading fault of the whole text.
 Passo Lettura::guasto_lettura() {
+    if (!s.tracce.letti[static_cast<std::size_t>(altro_testo(testo))]) conserva_non_letto(s, a, altro_testo(testo), altro);
     a.elimina(altro);
-    return ferma(Guasto::lettura);
+    a.elimina(proprio);
+    registra(s, Guasto::lettura);
+    LuogoGuasto luogo;
+    luogo.testo = testo;
+    luogo.record = record;
+    luogo.inciampo = campi.inciampo();
+    luogo.testo_assente = !s.tracce.letti[static_cast<std::size_t>(testo)];
+    if (!luogo.testo_assente) luogo.byte = luogo.inciampo.inizio;
+    s.tracce.guasto = std::move(luogo);
+    return Passo::stop;
 }
 
-Passo Lettura::oltre_griglia(std::int32_t p) {
+Passo Lettura::oltre_griglia(std::int32_t p, Campo campo) {
     registra(s, Guasto::oltre_la_griglia, p);
+    segna_luogo(campo);
     return Passo::fine_sezione;
+}
+
+void Lettura::apri_record(TipoRecord tipo, std::size_t chiave) {
+    record = s.tracce.record.size();
+    s.tracce.record.push_back({testo, tipo, generale, chiave, {}});
+    s.tracce.origine_corrente = origine_di(*record);
+    campi.ricomincia();
+}
+
+void Lettura::chiudi_record() {
+    s.tracce.record[*record].valori = campi.letti();
+    s.tracce.origine_corrente = origine_nessuna;
+    record.reset();
+}
+
+Passo Chiave::passo() {
+    if (!riconosciuta_) l_.s.tracce.record.push_back({l_.testo, TipoRecord::nessuno, l_.generale, inizio_, {}});
+    return passo_;
+}
+
+void conserva_non_letto(Stato& s, Archivio& a, Testo testo, const std::string& nome) {
+    if (const auto contenuto = a.leggi(nome)) s.tracce.testi[static_cast<std::size_t>(testo)] = *contenuto;
 }
 
 namespace {

@@ -32,27 +32,77 @@ enum class Passo {
     stop,          // memorizza_dati returns at once
 };
 
+// Which field of the record being read a fault lies under (for the report):
+// by its place among the values, or the keyword itself.
+struct Campo {
+    std::size_t indice;
+};
+inline constexpr Campo primo_valore{0};
+inline constexpr Campo sulla_chiave{static_cast<std::size_t>(-1)};
+
 // What either reader holds while it reads one source text, and the ways it
 // stops: its own text is deleted on every stop, the other one too on a
-// reading fault.
+// reading fault. Each stop also notes where the fault lies, for the report.
 struct Lettura {
     Stato& s;
     Archivio& a;
     LettoreCampi campi;
     std::string proprio;  // name of the text being read
     std::string altro;    // name of the other source text
+    Testo testo;          // which of the two this is
+    bool generale = false;                   // in the line text's general section
+    std::optional<std::size_t> record = {};  // the record being read (Tracce::record)
 
     // Records the fault (and the metre where it has one), deletes this text.
-    Passo ferma(Guasto g);
-    Passo ferma(Guasto g, std::int32_t posizione);
+    Passo ferma(Guasto g, Campo campo = primo_valore);
+    Passo ferma(Guasto g, std::int32_t posizione, Campo campo = primo_valore);
     // After a placement: a fault it recorded (or one already there) stops the
     // reader with the record's metre.
     Passo dopo_posa(std::int32_t posizione);
     // A reading fault: both source texts go.
     Passo guasto_lettura();
     // oltre_la_griglia at p: ends the main section, the tail still runs.
-    Passo oltre_griglia(std::int32_t p);
+    Passo oltre_griglia(std::int32_t p, Campo campo = primo_valore);
+
+    // A record begins at the keyword field starting at byte `chiave`, and ends.
+    void apri_record(TipoRecord tipo, std::size_t chiave);
+    void chiudi_record();
+
+private:
+    void segna_luogo(Campo campo);
 };
+
+// One keyword field put to the tests of its section in order: every test that
+// matches runs, while none has stopped the reader, as a record of its own.
+class Chiave {
+public:
+    Chiave(Lettura& l, std::string_view campo) : l_(l), campo_(campo), inizio_(l.campi.inizio_ultimo()) {}
+
+    std::string_view campo() const { return campo_; }
+
+    template <typename Leggi>
+    void se(bool corrisponde, TipoRecord tipo, Leggi&& leggi_record) {
+        if (passo_ != Passo::avanti || !corrisponde) return;
+        riconosciuta_ = true;
+        l_.apri_record(tipo, inizio_);
+        passo_ = leggi_record();
+        l_.chiudi_record();
+    }
+
+    // How the reader goes on; a field that matched nothing is noted too.
+    Passo passo();
+
+private:
+    Lettura& l_;
+    std::string_view campo_;
+    std::size_t inizio_;
+    bool riconosciuta_ = false;
+    Passo passo_ = Passo::avanti;
+};
+
+// The reader could not read the other source text: keep it for the report,
+// which counts the records nobody read.
+void conserva_non_letto(Stato& s, Archivio& a, Testo testo, const std::string& nome);
 
 // Substring tests: ASCII letters folded, or compared as read.
 bool contiene_ic(std::string_view campo, std::string_view parola);

@@ -17,13 +17,14 @@ std::int16_t velocita_codificata(std::int32_t sinistra, std::int32_t destra) {
 void memo_indicatori_v_max(Stato& s, std::int32_t posizione, std::int32_t vas, std::int32_t vbs,
                            std::int32_t vcs, std::int16_t strisces, std::int32_t vad, std::int32_t vbd,
                            std::int32_t vcd, std::int16_t strisced) {
-    Cella* c = cella(s, cella_di(posizione));
+    const std::int64_t i = cella_di(posizione);
+    Cella* c = cella(s, i);
     if (c == nullptr) return;
     if (!libera(*c)) {
         registra(s, Guasto::indicatore_su_cella_occupata);
         return;
     }
-    c->tipo = TipoCella::indicatore_velocita;
+    poni_tipo(s, i, TipoCella::indicatore_velocita);
     c->valore = velocita_codificata(vas, vad);
     c->valore2 = velocita_codificata(vbs, vbd);
     c->valore3 = velocita_codificata(vcs, vcd);

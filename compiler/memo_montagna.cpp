@@ -21,7 +21,7 @@ void segna_celle(Stato& s, std::int64_t prima, std::int64_t ultima, std::int32_t
         k->montagna = basso8(tipo);
         const std::int64_t conteggio = c - prima + 1;
         if (marcata && conteggio % 4 == 0 && k->tipo == TipoCella::vuota && (c - 4) * metri_cella < fine) {
-            k->tipo = TipoCella::marcatore_montagna;
+            poni_tipo(s, c, TipoCella::marcatore_montagna);
         }
     }
 }

@@ -6,14 +6,12 @@
 namespace scenario {
 namespace {
 
-constexpr std::int64_t soglia_avviso = 1500;   // no warning board at or before this metre
-constexpr std::int64_t anticipo_avviso = 1200;  // board distance before the start
-
 // Type, speed, d_v (only when nonzero) and, for start and end, f_tt. A
 // cell outside the grid is never read; its write is skipped too.
-void scrivi_estremo(Cella* c, TipoCella tipo, std::int16_t v, std::int32_t d_v, std::int16_t f_tt) {
+void scrivi_estremo(Stato& s, std::int64_t i, TipoCella tipo, std::int16_t v, std::int32_t d_v, std::int16_t f_tt) {
+    Cella* c = cella(s, i);
     if (c == nullptr) return;
-    c->tipo = tipo;
+    poni_tipo(s, i, tipo);
     if (d_v != 0) c->valore2 = basso16(d_v);
     c->valore = v;
     c->valore3 = f_tt;
@@ -31,7 +29,7 @@ void segni_di_approccio(Stato& s, std::int64_t indice_b, std::int32_t d_v) {
     for (std::int64_t i = 0; i < 4; ++i) {
         Cella* c = cella(s, indice_b - i);
         if (c == nullptr) continue;
-        c->tipo = TipoCella::approccio_rallentamento;
+        poni_tipo(s, indice_b - i, TipoCella::approccio_rallentamento);
         c->valore = basso16(i + 1);
         if (d_v != 0) c->valore2 = basso16(i + 1);
     }
@@ -52,11 +50,11 @@ void memo_rallentamento(Stato& s, std::int32_t x, std::int16_t v, std::int32_t l
     if (occupata(s, fine)) return registra(s, Guasto::fine_su_cella_occupata);
 
     // The end is written first: a slowdown of no length is a start cell.
-    scrivi_estremo(cella(s, fine), TipoCella::fine_rallentamento, v, d_v, f_tt);
-    scrivi_estremo(cella(s, inizio), TipoCella::inizio_rallentamento, v, d_v, f_tt);
+    scrivi_estremo(s, fine, TipoCella::fine_rallentamento, v, d_v, f_tt);
+    scrivi_estremo(s, inizio, TipoCella::inizio_rallentamento, v, d_v, f_tt);
     if (con_avviso) {
         if (Cella* c = cella(s, avviso)) {
-            c->tipo = TipoCella::avviso_rallentamento;
+            poni_tipo(s, avviso, TipoCella::avviso_rallentamento);
             if (d_v != 0) c->valore2 = basso16(d_v);
             c->valore = v;
         }

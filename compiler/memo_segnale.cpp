@@ -30,7 +30,7 @@ void memo_segnale(Stato& s, std::int32_t posizione, std::int32_t sx, std::int16_
         return;
     }
     const std::int64_t lato = std::int64_t{sx} * 3 + dx;
-    k->tipo = TipoCella::segnale;
+    poni_tipo(s, c, TipoCella::segnale);
     k->valore4 = basso16(std::int64_t{rapp} * 10 + lato);
     k->valore = basso16(std::int64_t{s1} * 10 + d1);
     k->valore2 = basso16(std::int64_t{s2} * 10 + d2);

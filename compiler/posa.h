@@ -10,6 +10,10 @@
 
 namespace scenario {
 
+// A slowdown beyond this metre gets a warning board this far before its start.
+inline constexpr std::int64_t soglia_avviso = 1500;
+inline constexpr std::int64_t anticipo_avviso = 1200;
+
 // The smaller of two values; equal values give x.
 template <typename T>
 T minimo(T x, T y) {

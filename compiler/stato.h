@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "compiler/modello.h"
+#include "compiler/tracce.h"
 
 namespace scenario {
 
@@ -77,6 +78,8 @@ struct Stato {
 
     std::int32_t codice_errore = 0;
     std::int32_t posizione_errore = 0;
+
+    Tracce tracce;  // for the report only: the compile never reads it
 };
 
 // Records a fault: its number replaces any number already recorded.

@@ -1,0 +1,98 @@
+// What the readers saw, kept beside the run record for the report: each
+// text as read, each record with where its fields start, which record put
+// the object in each cell, and where the recorded fault lies. The compile
+// writes these as it goes and never reads them: no decision and no output
+// byte depends on them.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "compiler/campi.h"
+#include "compiler/modello.h"
+
+namespace scenario {
+
+enum class Testo : std::uint8_t { linea = 0, treno = 1 };
+constexpr Testo altro_testo(Testo t) { return t == Testo::linea ? Testo::treno : Testo::linea; }
+
+// What a keyword field was taken for; nessuno: it matched no test.
+enum class TipoRecord : std::uint8_t {
+    nessuno,
+    lunghezza,
+    progressiva_tre,
+    progressiva_due,
+    progressiva_uno,
+    sfondo_uno,
+    sfondo_due,
+    sfondo_tre,
+    ripetizione,
+    pendenza,
+    curva,
+    montagna,
+    indicatore,
+    cartello,
+    massa_frenata,
+    vetture,
+    velocita,
+    aderenza,
+    orologio,
+    sabbia,
+    segnale,
+    rallentamento,
+    abbattimento,
+    stazione,
+};
+
+// One keyword field the reader examined and, when it matched a test, the
+// values that test read (a keyword matching two tests gives two records).
+struct RecordLetto {
+    Testo testo = Testo::linea;
+    TipoRecord tipo = TipoRecord::nessuno;
+    bool generale = false;  // examined in the line text's general section
+    std::size_t chiave = 0; // where the keyword field starts
+    std::vector<CampoLetto> valori;
+};
+
+// Where a recorded fault lies: a record of a text (the caret goes under one of
+// its fields) or a whole text; the route pass adds the cells it looked at.
+struct LuogoGuasto {
+    Testo testo = Testo::linea;
+    std::optional<std::size_t> record;  // index into Tracce::record
+    std::optional<std::size_t> byte;    // where the caret goes; none: the whole text
+    Inciampo inciampo;                  // for a reading fault: why the read failed
+    bool testo_assente = false;         // for a reading fault: the text could not be had
+    std::vector<std::int64_t> celle;    // route pass: the cells it found taken
+};
+
+// A cell's object replaced without a fault (a station's stop point is
+// written whatever the cell held).
+struct Sostituzione {
+    std::int64_t cella = 0;
+    TipoCella tipo_prima = TipoCella::vuota;  // what was there
+    std::uint32_t prima = 0;                  // and its origin
+    std::uint32_t dopo = 0;                   // origin of what replaced it
+};
+
+// Origin of a cell's object: 1 + the index of the record that placed it; 0
+// for none. The route pass's own points carry the flag below with the record
+// of the slowdown they serve.
+inline constexpr std::uint32_t origine_nessuna = 0;
+inline constexpr std::uint32_t aggiunto_dal_percorso = 0x80000000u;
+constexpr std::uint32_t origine_di(std::size_t record) { return static_cast<std::uint32_t>(record + 1); }
+
+struct Tracce {
+    std::array<std::string, 2> testi;        // each source text as read (or found, if never read)
+    std::array<bool, 2> letti{false, false}; // the reader got to it
+    std::vector<RecordLetto> record;         // in reading order
+    std::vector<std::uint32_t> origine;      // per cell, once the grid exists
+    std::uint32_t origine_corrente = origine_nessuna;  // what a placement now writes
+    std::optional<LuogoGuasto> guasto;       // where the last recorded fault lies
+    std::vector<Sostituzione> sostituzioni;
+};
+
+}  // namespace scenario
