@@ -14,7 +14,7 @@ namespace scenario {
 struct SchedaGuasto {
     Guasto guasto;
     bool ha_posizione;             // posizione_errore holds the metre concerned
-    std::string_view significato;  // plain Italian, ASCII only (accents as apostrophes)
+    std::string_view significato;  // plain Italian, UTF-8
 };
 
 // Every fault the compiler records, in ascending order of number.

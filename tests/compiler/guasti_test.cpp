@@ -4,16 +4,27 @@
 #include <set>
 
 #include "compiler/guasti.h"
+#include "compiler/testo_unicode.h"
 
 namespace scenario {
 namespace {
+
+// Every byte belongs to a well-formed UTF-8 sequence, and none is a control character.
+bool utf8_valido(std::string_view t) {
+    for (std::size_t i = 0; i < t.size();) {
+        const std::size_t n = sequenza_utf8(t, i);
+        if (n == 0 || static_cast<unsigned char>(t[i]) < 0x20) return false;
+        i += n;
+    }
+    return true;
+}
 
 TEST(Guasti, OgniNumeroRegistratoHaLeSueParole) {
     std::set<int> numeri;
     for (const SchedaGuasto& g : tabella_guasti()) {
         numeri.insert(numero(g.guasto));
         EXPECT_FALSE(g.significato.empty()) << numero(g.guasto);
-        for (char c : g.significato) EXPECT_TRUE(c >= 0x20 && c < 0x7F) << numero(g.guasto);
+        EXPECT_EQ(utf8_valido(g.significato), true) << numero(g.guasto);
         EXPECT_EQ(trova_guasto(numero(g.guasto)), &g);
         EXPECT_EQ(&scheda(g.guasto), &g);
     }
@@ -32,8 +43,8 @@ TEST(Guasti, Rapporto) {
         std::string atteso;
     };
     const Caso casi[] = {
-        {16, 850, " Errore n. 16 al metro 850: segnale su una cella gia' occupata"},
-        {15, -100, " Errore n. 15 al metro -100: oggetto oltre la fine della linea"},
+        {16, 850, " Errore n. 16 al metro 850: segnale su una cella già occupata"},
+        {15, -100, " Errore n. 15 al metro -100: oggetto fuori dalla linea"},
         {25, 777, " Errore n. 25: errore di lettura dei testi sorgente"},  // no metre for a reading fault
         {14, 850, " Errore n. 14"},
     };

@@ -7,8 +7,10 @@
 #include <cmath>
 #include <vector>
 
+#include "compiler/diagnostica.h"
 #include "compiler/guasti.h"
 #include "compiler/nomi_file.h"
+#include "compiler/testo_unicode.h"
 #include "tests/fuzz/decodifica_verifica.h"
 #include "tests/fuzz/formati.h"
 
@@ -111,11 +113,37 @@ std::string verifica_formati(const Compilazione& c) {
 // What the compiler writes, its decoders read back whole, alone and together.
 std::string verifica_decodifica(const Compilazione& c) { return verifica_compilati(c.archivio.file, c.s); }
 
+bool utf8(std::string_view t) {
+    for (std::size_t i = 0; i < t.size();) {
+        const std::size_t n = sequenza_utf8(t, i);
+        if (n == 0) return false;
+        i += n;
+    }
+    return true;
+}
+
+// The report of the compile: an error exactly when the compile failed, every
+// text readable UTF-8, every place inside its text.
+std::string verifica_diagnostica(const Compilazione& c) {
+    const NomiTesti nomi{nome_testo_linea(c.s), nome_testo_treno(c.s)};
+    const std::vector<Diagnostica> d = diagnostica(c.s, c.esito, nomi);
+    const bool fallita = c.esito != Esito::completato || c.s.codice_errore > 0 || !c.s.griglia_creata;
+    if (ha_errori(d) != fallita) return fallita ? "a failed compile without an error in its report" : "an error in the report of a sound compile";
+    for (const Diagnostica& x : d) {
+        if (!utf8(x.messaggio) || !utf8(x.suggerimento.value_or("")) || !utf8(x.sorgente) || !utf8(testo_diagnostica(x))) {
+            return "a diagnostic that is not UTF-8: " + x.messaggio;
+        }
+        if (x.riga < 0 || x.colonna < 0 || (x.riga == 0 && x.colonna != 0)) return "a diagnostic placed nowhere";
+        if (x.riga > 0 && x.file != nomi.linea && x.file != nomi.treno) return "a diagnostic in an unknown file";
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string verifica_compilazione(const Compilazione& c) {
     for (auto* regola : {&verifica_esito, &verifica_codice, &verifica_testi, &verifica_griglia, &verifica_scritti,
-                         &verifica_formati, &verifica_decodifica}) {
+                         &verifica_formati, &verifica_decodifica, &verifica_diagnostica}) {
         if (std::string e = regola(c); !e.empty()) return e;
     }
     return {};
