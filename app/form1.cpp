@@ -3,7 +3,6 @@
 
 #include "app/nomi_file.h"
 #include "compiler/compilatore.h"
-#include "compiler/guasti.h"
 #include "documents/documenti.h"
 #include "source_text/testi_sorgente.h"
 
@@ -27,24 +26,12 @@ FineCorsa Form1::Form_Load() {
     return fine;
 }
 
+// A broken scenario must never look like a good one: every fault, and the
+// fatal error's fixed text first, reaches the person.
 FineCorsa Form1::concludi(Esito esito) {
-    if (esito == Esito::errore_1250) return errore(std::to_string(errore_marcatore));
-    if (esito == Esito::errore_1251) return errore(std::to_string(errore_codici_gara));
-    if (codice_errore > 0) {
-        // A broken scenario must never look like a good one.
-        messaggi_.mostra(rapporto_guasto(codice_errore, posizione_errore));
-        return FineCorsa::guasto_registrato;
-    }
-    if (!griglia_creata) {
-        messaggi_.mostra(" Nessuna lunghezza del percorso: nessun file compilato.");
-        return FineCorsa::guasto_registrato;
-    }
-    return FineCorsa::completata;
-}
-
-FineCorsa Form1::errore(std::string_view a) {
-    messaggi_.mostra(testo_errore(a));
-    return FineCorsa::errore_fatale;
+    const Conclusione c = scenario::concludi(*this, esito, {nome_testo_linea(*this), nome_testo_treno(*this)});
+    if (!c.rapporto.empty()) messaggi_.mostra(c.rapporto);
+    return c.fine;
 }
 
 void Form1::scrivi_righe(std::span<const std::string_view> righe, const std::string& nome) {

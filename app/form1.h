@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/fine_corsa.h"
 #include "app/righe.h"
 #include "compiler/archivio.h"
 #include "compiler/compilatore.h"
@@ -16,13 +17,6 @@
 #include "platform/messaggio.h"
 
 namespace scenario {
-
-// How one run of the builder ended.
-enum class FineCorsa {
-    completata,         // every file written, no fault recorded
-    guasto_registrato,  // files written as the compiler writes them, a fault recorded
-    errore_fatale,      // `errore` stopped the run before the compiled files
-};
 
 class Form1 : public Stato {
 public:
@@ -41,10 +35,8 @@ public:
     void dati_rallentamenti();
     void dati_scheda();
 
-    // The fatal report: " Errore n. " and `a` in a modal box; the run ends.
-    FineCorsa errore(std::string_view a);
-
 private:
+    // The run's end: the report, if any, in the one message box.
     FineCorsa concludi(Esito esito);
     void scrivi_righe(std::span<const std::string_view> righe, const std::string& nome);
 

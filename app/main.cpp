@@ -19,12 +19,7 @@ int corsa() {
         auto finestra = crea_finestra();
         ArchivioDisco archivio(cartella_programma());
         Form1 form(*finestra, archivio, *messaggi);
-        switch (form.Form_Load()) {
-            case FineCorsa::completata: return uscita::successo;
-            case FineCorsa::guasto_registrato: return uscita::guasto_registrato;
-            case FineCorsa::errore_fatale: return uscita::errore_fatale;
-        }
-        return uscita::successo;
+        return stato_uscita(form.Form_Load());
     } catch (const std::system_error& e) {
         // Nothing in the run traps these: report them as the platform would.
         messaggi->segnala_guasto(e.code().value(), e.what());
