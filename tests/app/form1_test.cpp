@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "compiler/archivio_memoria.h"
 #include "platform/archivio_disco.h"
 #include "tests/app/messaggi_registrati.h"
 #include "tests/supporto/archivio_temporaneo.h"
@@ -125,6 +126,51 @@ TEST_F(CorsaTest, AReadOnlyOlderDocumentStopsTheRunAtThatDocument) {
     EXPECT_TRUE(fs::exists(cartella / "Vordano_Seli_linea.txt")) << "the run stopped before compiling";
     EXPECT_TRUE(fs::exists(cartella / "Vordano_Seli_4936-.txt"));
     EXPECT_EQ(diario.eventi.back(), "scrivi Vordano_Seli_4936_rallentamenti.txt");
+}
+
+}  // namespace
+}  // namespace scenario
+
+namespace scenario {
+namespace {
+
+// The texts as the compiler reads them back, one line of the train text
+// changed on the way: the builder's run as it goes with a scenario fault.
+class ArchivioRitoccato final : public Archivio {
+public:
+    bool esiste(const std::string& nome) override { return memoria_.esiste(nome); }
+    std::optional<std::string> leggi(const std::string& nome) override {
+        auto testo = memoria_.leggi(nome);
+        if (testo && nome == "Vordano_Seli_4936-.txt") {
+            const std::size_t k = testo->find("segnale,    8300,");
+            testo->replace(k, 17, "segnale,    9360,");
+        }
+        return testo;
+    }
+    void elimina(const std::string& nome) override { memoria_.elimina(nome); }
+    void scrivi(const std::string& nome, std::string_view dati) override { memoria_.scrivi(nome, dati); }
+
+private:
+    ArchivioMemoria memoria_;
+};
+
+class Muta final : public Finestra {
+    void mostra() override {}
+    void ridisegna() override {}
+    void distruggi() override {}
+};
+
+TEST(CorsaConGuasto, ShowsTheReportInItsOneBoxAndEndsWithAFault) {
+    Muta finestra;
+    ArchivioRitoccato archivio;
+    test::MessaggiRegistrati messaggi;
+    Form1 form(finestra, archivio, messaggi);
+    EXPECT_EQ(form.Form_Load(), FineCorsa::guasto_registrato);
+    ASSERT_EQ(messaggi.testi.size(), 1u);
+    const std::string& box = messaggi.testi.front();
+    EXPECT_EQ(box.substr(0, box.find('\n')),
+              "Vordano_Seli_4936-.txt:62:13: errore 16: segnale su una cella già occupata (metro 9350)");
+    EXPECT_NE(box.find("contiene già il segnale di Vordano_Seli_4936-.txt:61"), std::string::npos) << box;
 }
 
 }  // namespace
