@@ -251,7 +251,8 @@ Diagnostica errore_fatale(const Contesto& c, Esito esito) {
 Diagnostica senza_lunghezza(const Contesto& c) {
     Diagnostica d = del_testo(c, Testo::linea);
     d.messaggio = "manca la riga 'lunghezza percorso': nessuna griglia di celle";
-    d.suggerimento = "nessun file compilato; aggiungi 'lunghezza percorso, N' nella sezione [generale]";
+    d.suggerimento = "nessun file compilato; aggiungi 'lunghezza percorso, N' nella sezione [generale] (o i due "
+                     "testi sono scambiati?)";
     return d;
 }
 

@@ -60,16 +60,6 @@ const SchedaGuasto* trova_guasto(int codice) {
 
 const SchedaGuasto& scheda(Guasto g) { return *trova_guasto(numero(g)); }
 
-std::string rapporto_guasto(int codice, int posizione) {
-    std::string testo = testo_errore(std::to_string(codice));
-    const SchedaGuasto* g = trova_guasto(codice);
-    if (g == nullptr) return testo;
-    if (g->ha_posizione) testo += " al metro " + std::to_string(posizione);
-    testo += ": ";
-    testo += g->significato;
-    return testo;
-}
-
 std::string testo_errore(std::string_view a) {
     std::string testo(prefisso);
     testo += a;

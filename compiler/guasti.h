@@ -1,5 +1,6 @@
 // The fault numbers of the compiler and the words that explain them to a
-// person: the report of a recorded fault and the text of a fatal one.
+// person (diagnostica.h builds the report from them), and the fixed text of
+// a fatal error.
 #pragma once
 
 #include <span>
@@ -25,10 +26,6 @@ const SchedaGuasto& scheda(Guasto g);
 
 // The row of a recorded number, or nullptr for a number the compiler never records.
 const SchedaGuasto* trova_guasto(int codice);
-
-// " Errore n. 16 al metro 850: segnale su una cella gia' occupata". The metre
-// appears only for faults that have one; an unknown number gets no words.
-std::string rapporto_guasto(int codice, int posizione);
 
 // The fatal message: " Errore n. " immediately followed by `a`.
 std::string testo_errore(std::string_view a);

@@ -1,4 +1,4 @@
-// Source texts from memory, compiled files into the output folder.
+// Source texts from memory, compiled files into the output folder (or nowhere).
 #include "tool/archivio_compilazione.h"
 
 namespace scenario {
@@ -10,12 +10,14 @@ std::optional<std::string> ArchivioCompilazione::leggi(const std::string& nome) 
 }
 
 void ArchivioCompilazione::scrivi(const std::string& nome, std::string_view dati) {
-    uscita_.scrivi(nome, dati);
+    if (!uscita_) return;
+    uscita_->scrivi(nome, dati);
     scritti_.push_back(nome);
 }
 
 void ArchivioCompilazione::scrivi_insieme(std::span<const FileNuovo> file) {
-    uscita_.scrivi_insieme(file);
+    if (!uscita_) return;
+    uscita_->scrivi_insieme(file);
     for (const FileNuovo& f : file) scritti_.push_back(f.nome);
 }
 

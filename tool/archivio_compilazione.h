@@ -1,10 +1,11 @@
-// The files of `scenario compile`: the two source texts, read once before the
-// compile and held in memory, are never deleted; the compiled files go to
-// one folder, as one change.
+// The files of `scenario compile` and `scenario check`: the two source texts,
+// read once before the compile and held in memory, are never deleted; the
+// compiled files go to one folder, as one change, or, for check, nowhere.
 #pragma once
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,9 +15,12 @@ namespace scenario {
 
 class ArchivioCompilazione final : public Archivio {
 public:
-    // `sorgenti`: the texts by the names the compiler asks for.
-    ArchivioCompilazione(std::map<std::string, std::string> sorgenti, std::filesystem::path uscita)
-        : sorgenti_(std::move(sorgenti)), uscita_(std::move(uscita)) {}
+    // `sorgenti`: the texts by the names the compiler asks for. `uscita`
+    // nothing: the compiled files are made and dropped, nothing is written.
+    ArchivioCompilazione(std::map<std::string, std::string> sorgenti, const std::optional<std::filesystem::path>& uscita)
+        : sorgenti_(std::move(sorgenti)) {
+        if (uscita) uscita_.emplace(*uscita);
+    }
 
     bool esiste(const std::string& nome) override { return sorgenti_.contains(nome); }
     std::optional<std::string> leggi(const std::string& nome) override;
@@ -29,7 +33,7 @@ public:
 
 private:
     std::map<std::string, std::string> sorgenti_;
-    ArchivioDisco uscita_;
+    std::optional<ArchivioDisco> uscita_;
     std::vector<std::string> scritti_;
 };
 

@@ -1,17 +1,19 @@
-// Compiles a user's scenario once every check has passed, and reports: the
-// files put in place, the fault report, the exit status.
+// Compiles a user's scenario once every check has passed, or only checks it,
+// and reports: the files put in place, the faults and warnings, the exit
+// status, by the builder's own end-of-run rule.
 #include "tool/comando_compile.h"
 
 #include <map>
 #include <optional>
 #include <vector>
 
-#include "app/stato_uscita.h"
+#include "app/fine_corsa.h"
 #include "compiler/compilatore.h"
-#include "compiler/guasti.h"
+#include "compiler/nomi_file.h"
 #include "platform/guasto_file.h"
 #include "tool/archivio_compilazione.h"
 #include "tool/ingressi.h"
+#include "tool/rapporto_comando.h"
 
 namespace scenario {
 namespace {
@@ -30,13 +32,13 @@ std::string nome_o_uso_errato(const std::optional<std::string>& dato, const std:
     throw UsoErrato{messaggio};
 }
 
-const char* testo_esito(Esito e) {
+std::optional<std::string> testo_esito(Esito e) {
     switch (e) {
-        case Esito::errore_1250: return "1250";
-        case Esito::errore_1251: return "1251";
+        case Esito::errore_1250: return std::to_string(errore_marcatore);
+        case Esito::errore_1251: return std::to_string(errore_codici_gara);
         case Esito::completato: break;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 // The files this compile would write, in the compiler's order.
@@ -48,38 +50,43 @@ std::vector<std::string> nomi_compilati(const Stato& s, bool geometria) {
     return nomi;
 }
 
-// Names first, then outputs, then the inputs themselves: a mistake on the
-// command line is reported before any file is opened.
-std::map<std::string, std::string> controlla_e_leggi(const OpzioniCompile& o, Stato& s) {
+// Names first, then outputs (none for check), then the inputs themselves: a
+// mistake on the command line is reported before any file is opened.
+std::map<std::string, std::string> controlla_e_leggi(const OpzioniCompile& o, Stato& s, bool scrive) {
     s.nome_percorso = nome_o_uso_errato(o.percorso, percorso_da_nome(o.linea.filename().string()),
                                         "serve --route: il nome di LINEA non finisce in \"_linea.txt\"");
     controlla_nome(s.nome_percorso, "il nome del percorso", "--route");
     s.numero_treno = nome_o_uso_errato(o.numero, treno_da_nome(o.treno.filename().string(), s.nome_percorso),
                                        "serve --train: il nome di TRENO non e' PERCORSO_NUMERO-.txt");
     controlla_nome(s.numero_treno, "il numero del treno", "--train");
-    controlla_uscite(nomi_compilati(s, !o.senza_geometria), o.uscita, o.linea, o.treno);
+    if (scrive) controlla_uscite(nomi_compilati(s, !o.senza_geometria), o.uscita, o.linea, o.treno);
     std::map<std::string, std::string> sorgenti;
     sorgenti[nome_testo_linea(s)] = leggi_ingresso(o.linea);
     sorgenti[nome_testo_treno(s)] = leggi_ingresso(o.treno);
     return sorgenti;
 }
 
-// Faults and `errore` always go to standard error, whatever stdout carries.
-void riporta_guasti(const Stato& s, Esito esito, Rapporto& r) {
-    if (const char* errore = testo_esito(esito)) r.messaggio(testo_errore(errore));
-    if (s.codice_errore > 0) r.messaggio(rapporto_guasto(s.codice_errore, s.posizione_errore));
-    if (esito != Esito::completato || s.griglia_creata) return;
-    if (s.codice_errore == 0)
-        r.messaggio("scenario: il testo della linea non ha la riga \"lunghezza percorso\" "
-                    "(LINEA e TRENO sono forse scambiati?)");
-    r.messaggio("scenario: nessuna griglia di celle, quindi nessun file compilato scritto.");
-}
-
-int stato_uscita(const Stato& s, Esito esito) {
-    if (esito != Esito::completato) return uscita::errore_fatale;
-    // No grid means no file: never a success, even without a fault number.
-    const bool riuscita = s.codice_errore == 0 && s.griglia_creata;
-    return riuscita ? uscita::successo : uscita::guasto_registrato;
+// The compile through `uscita` (nothing: check, which writes nothing). A file
+// that cannot be put in place is reported after what the compile found; the
+// texts are named in the report as the person gave them.
+int compila(const OpzioniCompile& o, Rapporto& r, const std::optional<std::filesystem::path>& uscita) {
+    Stato s;
+    ArchivioCompilazione archivio(controlla_e_leggi(o, s, uscita.has_value()), uscita);
+    std::int32_t geometria = o.senza_geometria ? 0 : 1;
+    std::optional<GuastoFile> guasto;
+    Esito esito = Esito::completato;
+    try {
+        esito = memorizza_percorso(s, archivio, geometria);
+    } catch (const GuastoFile& g) {
+        guasto = g;
+    }
+    for (const auto& nome : archivio.scritti()) r.file_scritto(nome, o.uscita / nome);
+    const auto errore = testo_esito(esito);
+    r.esito_compilazione(s.codice_errore, s.posizione_errore, errore ? errore->c_str() : nullptr);
+    const Conclusione c = concludi(s, esito, {o.linea.string(), o.treno.string()}, o.avvisi_come_errori);
+    riferisci_diagnostica(c, r);
+    if (guasto) throw *guasto;
+    return stato_uscita(c.fine);
 }
 
 }  // namespace
@@ -96,23 +103,8 @@ std::optional<std::string> treno_da_nome(const std::string& nome_treno, const st
     return nome_treno.substr(inizio.size(), nome_treno.size() - inizio.size() - suffisso_treno.size());
 }
 
-int esegui_compile(const OpzioniCompile& o, Rapporto& r) {
-    Stato s;
-    ArchivioCompilazione archivio(controlla_e_leggi(o, s), o.uscita);
-    std::int32_t geometria = o.senza_geometria ? 0 : 1;
-    // A file that cannot be put in place is reported after what the compile found.
-    std::optional<GuastoFile> guasto;
-    Esito esito = Esito::completato;
-    try {
-        esito = memorizza_percorso(s, archivio, geometria);
-    } catch (const GuastoFile& g) {
-        guasto = g;
-    }
-    for (const auto& nome : archivio.scritti()) r.file_scritto(nome, o.uscita / nome);
-    r.esito_compilazione(s.codice_errore, s.posizione_errore, testo_esito(esito));
-    riporta_guasti(s, esito, r);
-    if (guasto) throw *guasto;
-    return stato_uscita(s, esito);
-}
+int esegui_compile(const OpzioniCompile& o, Rapporto& r) { return compila(o, r, o.uscita); }
+
+int esegui_check(const OpzioniCompile& o, Rapporto& r) { return compila(o, r, std::nullopt); }
 
 }  // namespace scenario

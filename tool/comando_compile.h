@@ -1,4 +1,5 @@
-// `scenario compile`: any pair of source texts through the builder's compiler.
+// `scenario compile` and `scenario check`: any pair of source texts through
+// the builder's compiler; check compiles in memory and writes nothing.
 #pragma once
 
 #include <filesystem>
@@ -18,6 +19,7 @@ struct OpzioniCompile {
     std::filesystem::path uscita = ".";   // -o
     bool senza_geometria = false;         // --no-geometry
     bool json = false;                    // --json
+    bool avvisi_come_errori = false;      // --werror
 };
 
 // "X_linea.txt" -> "X"; nothing when the name does not fit.
@@ -29,5 +31,9 @@ std::optional<std::string> treno_da_nome(const std::string& nome_treno, const st
 // compiles, and tells `rapporto` what happened; returns the exit status.
 // A compiled file that cannot be put in place throws GuastoFile.
 int esegui_compile(const OpzioniCompile& opzioni, Rapporto& rapporto);
+
+// The same checks of the names and inputs, compile, diagnostics and exit
+// status, with nothing written.
+int esegui_check(const OpzioniCompile& opzioni, Rapporto& rapporto);
 
 }  // namespace scenario

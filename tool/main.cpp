@@ -70,15 +70,18 @@ restano tutti i vecchi. LINEA e TRENO non vengono mai modificati; ciascuno
 deve essere un file regolare di al massimo 64 MiB, letto prima di scrivere.
 Percorso e treno sono parti di nomi di file, mai percorsi.
 
+Errori e avvisi vanno sullo standard error come FILE:RIGA:COLONNA: errore N:
+... o FILE:RIGA:COLONNA: avviso: ..., con la riga, un ^ sotto il campo e un
+suggerimento (docs/FORMATO.md li descrive tutti).
+
 Stato di uscita: 0 compilato senza guasti; 1 guasto registrato (file scritti
 come li scrive il compilatore, o nessuno se non si e' potuta creare la griglia
-di celle); 2 riga di comando errata; 3 " Errore n. 1250/1251" ha fermato la
-compilazione (nessun file compilato); 4 un file non si e' potuto leggere o
-scrivere (nessun file compilato sostituito).)";
+di celle), o un avviso con --werror; 2 riga di comando errata; 3 " Errore n.
+1250/1251" ha fermato la compilazione (nessun file compilato); 4 un file non
+si e' potuto leggere o scrivere (nessun file compilato sostituito).)";
 
-void aggiungi_compile(CLI::App& app, scenario::OpzioniCompile& o, int& stato, scenario::Rapporto& r) {
-    auto* sub = app.add_subcommand("compile", "Compila i propri testi sorgente della linea e del treno.");
-    sub->footer(spiegazione_compile);
+// The arguments and options compile and check share.
+void opzioni_comuni(CLI::App* sub, scenario::OpzioniCompile& o) {
     sub->add_option("LINEA", o.linea, "Testo sorgente della linea, per esempio Vordano_Seli_linea.txt")->required();
     sub->add_option("TRENO", o.treno, "Testo sorgente del treno, per esempio Vordano_Seli_4936-.txt")->required();
     sub->add_option("--route", o.percorso, "Nome del percorso (predefinito: il nome di LINEA senza \"_linea.txt\")")
@@ -86,15 +89,40 @@ void aggiungi_compile(CLI::App& app, scenario::OpzioniCompile& o, int& stato, sc
     sub->add_option("--train", o.numero,
                     "Numero del treno (predefinito: dal nome di TRENO, PERCORSO_NUMERO-.txt)")
         ->type_name("NUMERO");
-    sub->add_option("-o,--output", o.uscita, "Cartella dei file compilati (predefinita: quella corrente)")
-        ->type_name("CARTELLA")
-        ->check(CLI::Validator(CLI::ExistingDirectory).description(""));
     sub->add_flag("--no-geometry", o.senza_geometria, "Non costruisce e non scrive il file della geometria");
     sub->add_flag("--json", o.json,
                   "Stampa un solo oggetto JSON, qualunque sia l'esito: codice_errore, posizione_errore, errore "
                   "(null, \"1250\" o \"1251\"), files (nomi scritti, in ordine), stato (lo stato di uscita), "
-                  "messaggi (ogni messaggio dato sullo standard error, in ordine)");
+                  "messaggi (ogni messaggio dato sullo standard error, in ordine), diagnostica (ogni errore e "
+                  "avviso: file, riga, colonna, livello, codice, metro, messaggio, suggerimento)");
+    sub->add_flag("--werror", o.avvisi_come_errori, "Tratta gli avvisi come errori: un avviso termina con stato 1");
+}
+
+void aggiungi_compile(CLI::App& app, scenario::OpzioniCompile& o, int& stato, scenario::Rapporto& r) {
+    auto* sub = app.add_subcommand("compile", "Compila i propri testi sorgente della linea e del treno.");
+    sub->footer(spiegazione_compile);
+    opzioni_comuni(sub, o);
+    sub->add_option("-o,--output", o.uscita, "Cartella dei file compilati (predefinita: quella corrente)")
+        ->type_name("CARTELLA")
+        ->check(CLI::Validator(CLI::ExistingDirectory).description(""));
     sub->callback([&o, &stato, &r] { stato = scenario::esegui_compile(o, r); });
+}
+
+constexpr const char* spiegazione_check = R"(Legge e compila LINEA e TRENO in memoria, come compile, e non scrive
+nulla: stessi errori e avvisi (FILE:RIGA:COLONNA sullo standard error, con la
+riga, un ^ sotto il campo e un suggerimento) e stessi stati di uscita. Pensato
+per gli editor: risponde in pochi millisecondi. Il formato dei testi e ogni
+errore sono descritti in docs/FORMATO.md.
+
+Stato di uscita: 0 nessun errore; 1 un errore nei dati dello scenario (o un
+avviso, con --werror); 2 riga di comando errata; 3 " Errore n. 1250/1251"
+avrebbe fermato la compilazione; 4 un testo non si e' potuto leggere.)";
+
+void aggiungi_check(CLI::App& app, scenario::OpzioniCompile& o, int& stato, scenario::Rapporto& r) {
+    auto* sub = app.add_subcommand("check", "Controlla i testi sorgente, come compile, senza scrivere nulla.");
+    sub->footer(spiegazione_check);
+    opzioni_comuni(sub, o);
+    sub->callback([&o, &stato, &r] { stato = scenario::esegui_check(o, r); });
 }
 
 // CLI11 would only say that a subcommand is required; name the unknown word.
@@ -108,11 +136,11 @@ bool comando_sconosciuto(const CLI::App& app, int argc, char** argv, scenario::R
 }
 
 // dump writes JSON of its own for --json; the one object of the report is for
-// compile, and for a command line that names no command at all.
+// compile and check, and for a command line that names no command at all.
 bool json_proprio(const CLI::App& app, int argc, char** argv) {
     if (argc < 2 || argv[1][0] == '-') return false;
     for (const CLI::App* sub : app.get_subcommands({}))
-        if (sub->check_name(argv[1])) return sub->get_name() != "compile";
+        if (sub->check_name(argv[1])) return sub->get_name() != "compile" && sub->get_name() != "check";
     return false;
 }
 
@@ -129,9 +157,11 @@ int esegui(int argc, char** argv, scenario::Rapporto& r) {
     app.require_subcommand(1);
     scenario::OpzioniSources opzioni_sources;
     scenario::OpzioniCompile opzioni_compile;
+    scenario::OpzioniCompile opzioni_check;
     int stato = uscita::successo;
     aggiungi_sources(app, opzioni_sources, stato, r);
     aggiungi_compile(app, opzioni_compile, stato, r);
+    aggiungi_check(app, opzioni_check, stato, r);
     scenario::aggiungi_dump(app, stato);
     scenario::aggiungi_plot(app, stato);
     comandi_in_italiano(app);

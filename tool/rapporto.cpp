@@ -54,6 +54,7 @@ nlohmann::ordered_json Rapporto::oggetto(int stato) const {
     j["files"] = file_;
     j["stato"] = stato;
     j["messaggi"] = messaggi_;
+    j["diagnostica"] = diagnostica_;
     return j;
 }
 

@@ -25,6 +25,8 @@ public:
     void file_scritto(const std::string& nome, const std::filesystem::path& percorso);
     // The compiler's outcome: `errore` is "1250", "1251" or null.
     void esito_compilazione(int codice_errore, int posizione_errore, const char* errore);
+    // The compile's faults and warnings, as objects, for "diagnostica".
+    void diagnostica(nlohmann::ordered_json elenco) { diagnostica_ = std::move(elenco); }
     // Help or version text went to standard output: no object after it.
     void solo_testo() { solo_testo_ = true; }
 
@@ -44,6 +46,7 @@ private:
     std::string errore_;  // empty: null
     std::vector<std::string> file_;
     std::vector<std::string> messaggi_;
+    nlohmann::ordered_json diagnostica_ = nlohmann::ordered_json::array();
 };
 
 // True when the command line asks for --json anywhere, so that even a line

@@ -127,7 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
              "il testo deve cominciare con la riga [generale]; nessun file compilato"},
         Caso{"SenzaLunghezza", "[generale]\r\nsfondo uno, 1\r\n[curve]\r\n[fine]\r\n", treno_vuoto,
              "Prova_linea.txt: errore: manca la riga 'lunghezza percorso': nessuna griglia di celle", 0,
-             "nessun file compilato; aggiungi 'lunghezza percorso, N' nella sezione [generale]"},
+             "nessun file compilato; aggiungi 'lunghezza percorso, N' nella sezione [generale] (o i due testi "
+             "sono scambiati?)"},
         Caso{"LunghezzaEccessiva", "[generale]\r\nlunghezza percorso, 1000001\r\n[fine]\r\n", treno_vuoto,
              "Prova_linea.txt:2:21: errore 1: lunghezza del percorso oltre 1000000 m", 21,
              "la lunghezza massima è 1000000 m; nessun file compilato"},

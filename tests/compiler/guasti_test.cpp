@@ -36,21 +36,6 @@ TEST(Guasti, OgniNumeroRegistratoHaLeSueParole) {
     EXPECT_EQ(trova_guasto(1250), nullptr);
 }
 
-TEST(Guasti, Rapporto) {
-    struct Caso {
-        int codice;
-        int posizione;
-        std::string atteso;
-    };
-    const Caso casi[] = {
-        {16, 850, " Errore n. 16 al metro 850: segnale su una cella già occupata"},
-        {15, -100, " Errore n. 15 al metro -100: oggetto fuori dalla linea"},
-        {25, 777, " Errore n. 25: errore di lettura dei testi sorgente"},  // no metre for a reading fault
-        {14, 850, " Errore n. 14"},
-    };
-    for (const auto& c : casi) EXPECT_EQ(rapporto_guasto(c.codice, c.posizione), c.atteso);
-}
-
 TEST(Guasti, TestoErrore) {
     EXPECT_EQ(testo_errore("1250"), " Errore n. 1250");
     EXPECT_EQ(testo_errore(""), " Errore n. ");

@@ -84,14 +84,17 @@ TEST_F(CompileTest, ATrainTextWithoutSectionsIsAFaultNotAFileError) {
     EXPECT_EQ(r.stato, 1);
     EXPECT_EQ(r.json["codice_errore"], 25);
     EXPECT_EQ(r.json["files"].size(), 3u) << "the line's grid is written";
-    EXPECT_NE(r.errori.find(" Errore n. 25"), std::string::npos) << r.errori;
+    EXPECT_NE(r.errori.find("Prova_7-.txt: errore 25: errore di lettura dei testi sorgente"), std::string::npos)
+        << r.errori;
+    EXPECT_NE(r.errori.find("file vuoto"), std::string::npos) << r.errori;
 }
 
 TEST_F(CompileTest, ALineWithoutRouteLengthWritesNothingAndIsNotASuccess) {
     const auto r = compila(sorgenti("[generale]\r\nsfondo uno, 3\r\n[fine]\r\n", treno_minimo));
     EXPECT_EQ(r.stato, 1);
     EXPECT_EQ(r.json["files"], nlohmann::json::array());
-    EXPECT_NE(r.errori.find("\"lunghezza percorso\""), std::string::npos) << r.errori;
+    EXPECT_NE(r.errori.find("manca la riga 'lunghezza percorso'"), std::string::npos) << r.errori;
+    EXPECT_NE(r.errori.find("nessun file compilato"), std::string::npos) << r.errori;
     EXPECT_TRUE(nomi_in(uscita.percorso()).empty());
 }
 
@@ -100,7 +103,7 @@ TEST_F(CompileTest, AFatalErrorWritesNothingAndExitsThree) {
     EXPECT_EQ(r.stato, 3);
     EXPECT_EQ(r.json["errore"], "1250");
     EXPECT_EQ(r.json["files"], nlohmann::json::array());
-    EXPECT_NE(r.errori.find(" Errore n. 1250"), std::string::npos);
+    EXPECT_EQ(r.errori.rfind(" Errore n. 1250\n", 0), 0u) << r.errori;
     EXPECT_TRUE(nomi_in(uscita.percorso()).empty());
 }
 

@@ -48,7 +48,8 @@ inline std::string difetti_json(const Risposta& r) {
     if (!j.is_object()) return "not one JSON object: " + righe[0];
     std::vector<std::string> chiavi;
     for (const auto& [chiave, valore] : j.items()) chiavi.push_back(chiave);
-    const std::vector<std::string> attese = {"codice_errore", "posizione_errore", "errore", "files", "stato", "messaggi"};
+    const std::vector<std::string> attese = {"codice_errore", "posizione_errore", "errore", "files",
+                                             "stato",         "messaggi",         "diagnostica"};
     std::string difetti;
     if (chiavi != attese) difetti += "keys out of order or missing: " + righe[0] + "\n";
     if (j.value("stato", -1) != r.stato) difetti += "stato is not the exit status " + std::to_string(r.stato) + "\n";
