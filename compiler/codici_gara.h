@@ -16,7 +16,7 @@ unsigned char minuscola_1252(unsigned char c);
 // Train number, route name and the fixed tail, lower-cased.
 std::string chiave_gara(std::string_view treno, std::string_view percorso);
 
-// Both leave the key in s.riga. Inputs: the texts of voci 86 and 85.
+// Both leave the key in s.riga. Inputs: the texts of slot::corsa and slot::percorso.
 std::int32_t codice_gara_og(Stato& s);  // a1 + ... + a25, 0 .. 6375
 std::int32_t codice_gara_st(Stato& s);  // 1 a1 + ... + 25 a25, 0 .. 82875
 

@@ -218,7 +218,7 @@ void sezioni_mancanti(Raccolta& r, Testo t, std::span<const std::string_view> at
     int quante = 0;
     for (const std::string_view sezione : attese) {
         if (t == Testo::linea && sezione == "[generale]" && r.c.s.codice_errore == numero(Guasto::generale_assente))
-            continue;  // fault 102 says it already
+            continue;  // generale_assente says it already
         bool trovata = false;
         for (int n = 1; n <= f.righe() && !trovata; ++n) trovata = distanza(spoglia(f.riga(n)), sezione) == 0;
         if (trovata) continue;

@@ -19,7 +19,7 @@ void crea_griglia(Stato& s, std::int32_t L) {
     s.griglia_creata = true;
 }
 
-// Stored before its range check, so a rejected length still shows in voci 84.
+// Stored before its range check, so a rejected length still shows in slot::treno.
 Passo lunghezza_percorso(LetturaLinea& l) {
     std::int32_t& L = l.s.voci[slot::treno].numero2;
     if (!leggi(l.campi, L)) return l.guasto_lettura();

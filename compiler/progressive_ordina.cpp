@@ -1,4 +1,4 @@
-// progressive_ordina: the three kilometric progressives of voci 81 .. 83 are
+// progressive_ordina: the three kilometric progressives of their voci slots are
 // put in order, the greatest position first; a flag of 1 adds 100 m.
 #include <array>
 #include <optional>

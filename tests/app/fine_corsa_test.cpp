@@ -6,8 +6,7 @@
 
 #include <optional>
 
-#include "compiler/archivio_memoria.h"
-#include "compiler/nomi_file.h"
+#include "tests/supporto/compila_in_memoria.h"
 
 namespace scenario {
 namespace {
@@ -34,15 +33,8 @@ class FineCorsaTest : public ::testing::TestWithParam<Caso> {};
 
 TEST_P(FineCorsaTest, OutcomeStatusAndReport) {
     const Caso& caso = GetParam();
-    Stato s;
-    s.nome_percorso = "R";
-    s.numero_treno = "1";
-    ArchivioMemoria a;
-    a.file[nome_testo_linea(s)] = caso.linea;
-    a.file[nome_testo_treno(s)] = caso.treno;
-    std::int32_t j = 0;
-    const Esito esito = memorizza_percorso(s, a, j);
-    const Conclusione c = concludi(s, esito, nomi, caso.avvisi_come_errori);
+    const test::Compilato compilato = test::compila_in_memoria("R", "1", caso.linea, caso.treno, 0);
+    const Conclusione c = concludi(compilato.s, compilato.esito, nomi, caso.avvisi_come_errori);
     EXPECT_EQ(c.fine, caso.fine);
     EXPECT_EQ(stato_uscita(c.fine), caso.stato);
     EXPECT_EQ(c.rapporto.substr(0, caso.inizio_rapporto.size()), caso.inizio_rapporto) << c.rapporto;

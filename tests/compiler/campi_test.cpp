@@ -117,5 +117,55 @@ TEST(CampiFine, AReadThatConsumesTheLastDelimiterReachesTheEnd) {
     EXPECT_TRUE(c.alla_fine());
 }
 
+// Where each field starts (its first byte after blanks) and what it held, for
+// the report.
+TEST(CampiPosizioni, EachFieldStartsAtItsFirstByteAfterBlanks) {
+    LettoreCampi c("segnale,   850, ,\t-3\r\n  \"a b\", x");
+    EXPECT_EQ(c.testo(), "segnale");
+    EXPECT_EQ(c.inizio_ultimo(), 0u);
+    c.ricomincia();
+    EXPECT_EQ(c.intero32(), 850);
+    EXPECT_EQ(c.intero32(), 0);
+    EXPECT_EQ(c.intero32(), -3);
+    EXPECT_EQ(c.testo(), "a b");
+    ASSERT_EQ(c.letti().size(), 4u);
+    EXPECT_EQ(c.letti()[0].inizio, 11u);
+    EXPECT_EQ(c.letti()[0].numero, 850);
+    EXPECT_EQ(c.letti()[1].inizio, 16u);  // an empty field starts at its delimiter
+    EXPECT_EQ(c.letti()[1].numero, 0);
+    EXPECT_EQ(c.letti()[2].inizio, 18u);
+    EXPECT_EQ(c.letti()[2].numero, -3);
+    EXPECT_EQ(c.letti()[3].inizio, 24u);  // a quoted text starts at its quote
+    EXPECT_EQ(c.letti()[3].lunghezza_testo, 3u);
+    EXPECT_FALSE(c.letti()[3].numero.has_value());
+}
+
+TEST(CampiPosizioni, AFailedReadSaysWhereAndWhy) {
+    struct Caso {
+        std::string testo;
+        Tipo tipo;
+        Inciampo::Motivo motivo;
+        std::size_t inizio;
+    };
+    const Caso casi[] = {
+        {"  abc, 1", Tipo::i32, Inciampo::Motivo::non_numero, 2},
+        {"  12a", Tipo::i32, Inciampo::Motivo::non_numero, 2},
+        {" 40000", Tipo::i16, Inciampo::Motivo::fuori_intervallo, 1},
+        {"-1", Tipo::u8, Inciampo::Motivo::fuori_intervallo, 0},
+        {"", Tipo::i32, Inciampo::Motivo::fine_del_testo, 0},
+        {"", Tipo::testo, Inciampo::Motivo::fine_del_testo, 0},
+    };
+    for (const Caso& caso : casi) {
+        LettoreCampi c(caso.testo);
+        EXPECT_EQ(leggi_come(c, caso.tipo), "guasto") << caso.testo;
+        EXPECT_EQ(c.inciampo().motivo, caso.motivo) << caso.testo;
+        EXPECT_EQ(c.inciampo().inizio, caso.inizio) << caso.testo;
+    }
+    LettoreCampi grande(" 40000");
+    ASSERT_FALSE(grande.intero16());
+    EXPECT_EQ(grande.inciampo().valore, 40000);
+    EXPECT_EQ(grande.inciampo().massimo, 32767);
+}
+
 }  // namespace
 }  // namespace scenario

@@ -6,10 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "compiler/archivio_memoria.h"
-#include "compiler/compilatore.h"
 #include "compiler/diagnostica.h"
-#include "compiler/nomi_file.h"
+#include "tests/supporto/compila_in_memoria.h"
 #include "tests/supporto/file_attesi.h"
 
 namespace scenario {
@@ -30,22 +28,14 @@ std::string treno(std::string_view righe = "") {
            std::string(righe) + "[codici]\r\n[fine]\r\n";
 }
 
-struct Compilato {
-    Stato s;
-    Esito esito = Esito::completato;
+struct Compilato : test::Compilato {
     std::vector<Diagnostica> d;
 };
 
 // nullopt: the file is not there.
 Compilato compila(const std::optional<std::string>& testo_linea, const std::optional<std::string>& testo_treno,
                   std::int32_t geometria = 1) {
-    Compilato c;
-    c.s.nome_percorso = "Prova";
-    c.s.numero_treno = "1";
-    ArchivioMemoria a;
-    if (testo_linea) a.file[nome_testo_linea(c.s)] = *testo_linea;
-    if (testo_treno) a.file[nome_testo_treno(c.s)] = *testo_treno;
-    c.esito = memorizza_percorso(c.s, a, geometria);
+    Compilato c{test::compila_in_memoria("Prova", "1", testo_linea, testo_treno, geometria), {}};
     c.d = diagnostica(c.s, c.esito, nomi);
     return c;
 }

@@ -17,10 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "compiler/archivio_memoria.h"
-#include "compiler/compilatore.h"
 #include "compiler/diagnostica.h"
-#include "compiler/nomi_file.h"
+#include "tests/supporto/compila_in_memoria.h"
 
 namespace scenario {
 namespace {
@@ -123,15 +121,9 @@ class Formato : public ::testing::TestWithParam<Esempio> {};
 
 TEST_P(Formato, TheExampleCompilesAsTheDocumentSays) {
     const Esempio& e = GetParam();
-    Stato s;
-    s.nome_percorso = "Esempio";
-    s.numero_treno = "1";
-    ArchivioMemoria a;
-    a.file[nome_testo_linea(s)] = con_crlf(e.linea);
-    a.file[nome_testo_treno(s)] = con_crlf(e.treno);
-    std::int32_t geometria = 1;
-    const Esito esito = memorizza_percorso(s, a, geometria);
-    const auto d = diagnostica(s, esito, {nome_testo_linea(s), nome_testo_treno(s)});
+    const test::Compilato c = test::compila_in_memoria("Esempio", "1", con_crlf(e.linea), con_crlf(e.treno));
+    const Stato& s = c.s;
+    const auto d = diagnostica(s, c.esito, {nome_testo_linea(s), nome_testo_treno(s)});
 
     std::vector<std::string> trovate;
     for (const Diagnostica& x : d) {
