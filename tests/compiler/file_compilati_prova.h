@@ -12,12 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "app/righe.h"
 #include "compiler/archivio_memoria.h"
 #include "compiler/compilatore.h"
 #include "compiler/decodifica.h"
 #include "compiler/nomi_file.h"
-#include "source_text/testi_sorgente.h"
+#include "tests/supporto/file_attesi.h"
 
 namespace scenario::test {
 
@@ -45,8 +44,7 @@ inline FileCompilati compila(const std::string& linea, const std::string& treno)
 
 // The builder's own scenario: 1981 cells, 87 records, 99001 metres.
 inline const FileCompilati& incorporato() {
-    static const FileCompilati f =
-        compila(testo_da_righe(riempi_righe(righe_linea())), testo_da_righe(riempi_righe(righe_treno())));
+    static const FileCompilati f = compila(file_atteso(nome_linea_incorporata), file_atteso(nome_treno_incorporato));
     return f;
 }
 

@@ -144,21 +144,27 @@ TEST_F(Dump, JsonTurnsBackIntoTheBuiltInFiles) {
 
 // ----- the fuzz corpus: one flag byte, the line text, "@@@@\n", the train text
 
-std::vector<fs::path> ingressi_corpus() {
-    std::vector<fs::path> p;
+// One input; ctest shows it by its file name, wherever the checkout is.
+struct IngressoCorpus {
+    fs::path percorso;
+};
+void PrintTo(const IngressoCorpus& i, std::ostream* os) { *os << i.percorso.filename().string(); }
+
+std::vector<IngressoCorpus> ingressi_corpus() {
+    std::vector<IngressoCorpus> p;
     for (const char* c : {CARTELLA_SEMI, CARTELLA_REGRESSIONI})
-        for (const auto& v : fs::directory_iterator(c)) p.push_back(v.path());
-    std::ranges::sort(p);
+        for (const auto& v : fs::directory_iterator(c)) p.push_back({v.path()});
+    std::ranges::sort(p, {}, &IngressoCorpus::percorso);
     return p;
 }
 
-class DumpCorpus : public Dump, public ::testing::WithParamInterface<fs::path> {
+class DumpCorpus : public Dump, public ::testing::WithParamInterface<IngressoCorpus> {
 protected:
     void SetUp() override {}
 };
 
 TEST_P(DumpCorpus, JsonTurnsBackIntoTheCompiledFiles) {
-    const std::string dati = leggi_file(GetParam());
+    const std::string dati = leggi_file(GetParam().percorso);
     const bool geometria = !dati.empty() && (dati[0] & 1);
     if (!dati.empty() && (dati[0] & 2)) GTEST_SKIP() << "no line text: nothing compiled";
     const auto separatore = dati.find("@@@@\n");
@@ -173,7 +179,7 @@ TEST_P(DumpCorpus, JsonTurnsBackIntoTheCompiledFiles) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, DumpCorpus, ::testing::ValuesIn(ingressi_corpus()), [](const auto& info) {
-    std::string n = info.param.filename().string();
+    std::string n = info.param.percorso.filename().string();
     std::ranges::replace_if(n, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
     return n;
 });
