@@ -101,22 +101,28 @@ std::string minuscole(std::string_view t) {
     return m;
 }
 
+// The same text but for the case of its letters.
+bool uguali_ic(std::string_view a, std::string_view b) { return a.size() == b.size() && minuscole(a) == minuscole(b); }
+
 // Edit distance with adjacent swaps counting one ("segnlae" is one from
 // "segnale"), letters compared without case.
 std::size_t distanza(std::string_view a, std::string_view b) {
     const std::string x = minuscole(a);
     const std::string y = minuscole(b);
-    std::vector<std::vector<std::size_t>> d(x.size() + 1, std::vector<std::size_t>(y.size() + 1));
-    for (std::size_t i = 0; i <= x.size(); ++i) d[i][0] = i;
-    for (std::size_t j = 0; j <= y.size(); ++j) d[0][j] = j;
+    // Three rows of the table: the one before the previous serves the swaps.
+    std::vector<std::size_t> due_fa(y.size() + 1), prima(y.size() + 1), ora(y.size() + 1);
+    for (std::size_t j = 0; j <= y.size(); ++j) prima[j] = j;
     for (std::size_t i = 1; i <= x.size(); ++i) {
+        ora[0] = i;
         for (std::size_t j = 1; j <= y.size(); ++j) {
             const std::size_t costo = x[i - 1] == y[j - 1] ? 0 : 1;
-            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + costo});
-            if (i > 1 && j > 1 && x[i - 1] == y[j - 2] && x[i - 2] == y[j - 1]) d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+            ora[j] = std::min({prima[j] + 1, ora[j - 1] + 1, prima[j - 1] + costo});
+            if (i > 1 && j > 1 && x[i - 1] == y[j - 2] && x[i - 2] == y[j - 1]) ora[j] = std::min(ora[j], due_fa[j - 2] + 1);
         }
+        std::swap(due_fa, prima);
+        std::swap(prima, ora);
     }
-    return d[x.size()][y.size()];
+    return prima[y.size()];
 }
 
 // The nearest of a list within two edits, the first of equals.
@@ -186,7 +192,7 @@ std::string dove_si_legge(Dove d) {
 void sezione_sconosciuta(Raccolta& r, const RecordLetto& k, std::string_view campo) {
     const auto& note = k.testo == Testo::linea ? std::span<const std::string_view>(sezioni_linea)
                                                : std::span<const std::string_view>(sezioni_treno);
-    if (std::ranges::any_of(note, [campo](std::string_view s) { return distanza(s, campo) == 0; })) return;
+    if (std::ranges::any_of(note, [campo](std::string_view s) { return uguali_ic(s, campo); })) return;
     const auto vicina = piu_vicina(campo, note, [](std::string_view s) { return s; });
     r.a(k.testo, k.chiave, "sezione sconosciuta " + tra_apici(campo),
         vicina ? std::optional<std::string>("forse '" + std::string(*vicina) + "'?") : std::nullopt);
@@ -206,7 +212,7 @@ void chiave_sconosciuta(Raccolta& r, const RecordLetto& k) {
     }
     const auto vicina = piu_vicina(campo, parole, [](const Parola& p) { return p.testo; });
     std::optional<std::string> consiglio;
-    if (vicina && distanza(*vicina, campo) == 0) consiglio = "scrivi '" + std::string(*vicina) + "' in minuscolo";
+    if (vicina && uguali_ic(*vicina, campo)) consiglio = "scrivi '" + std::string(*vicina) + "' in minuscolo";
     else if (vicina) consiglio = "forse '" + std::string(*vicina) + "'?";
     r.a(k.testo, k.chiave, "parola chiave sconosciuta " + tra_apici(campo) + ": la riga non viene letta", consiglio);
 }
@@ -220,7 +226,7 @@ void sezioni_mancanti(Raccolta& r, Testo t, std::span<const std::string_view> at
         if (t == Testo::linea && sezione == "[generale]" && r.c.s.codice_errore == numero(Guasto::generale_assente))
             continue;  // generale_assente says it already
         bool trovata = false;
-        for (int n = 1; n <= f.righe() && !trovata; ++n) trovata = distanza(spoglia(f.riga(n)), sezione) == 0;
+        for (int n = 1; n <= f.righe() && !trovata; ++n) trovata = uguali_ic(spoglia(f.riga(n)), sezione);
         if (trovata) continue;
         mancanti += (quante++ > 0 ? ", " : "") + std::string(sezione);
     }
