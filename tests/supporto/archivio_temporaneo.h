@@ -38,6 +38,12 @@ inline std::string leggi_file(const std::filesystem::path& p) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// What a program printed, with Windows' CR LF line ends read as LF.
+inline std::string senza_cr(std::string testo) {
+    std::erase(testo, '\r');
+    return testo;
+}
+
 inline void scrivi_file(const std::filesystem::path& p, const std::string& dati) {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out << dati;

@@ -46,7 +46,7 @@ Risposta scenario_in(const fs::path& cartella, const std::string& comando, const
                                  argomenti + " --json > " + tra_virgolette(out),
                              err);
     const std::string testo = leggi_file(out);
-    return {stato, testo.empty() ? nlohmann::json() : nlohmann::json::parse(testo), leggi_file(err)};
+    return {stato, testo.empty() ? nlohmann::json() : nlohmann::json::parse(testo), test::senza_cr(leggi_file(err))};
 }
 
 // --- the fuzz corpus through both commands --------------------------------------

@@ -47,7 +47,7 @@ protected:
                                      tra_virgolette(uscita.percorso()) + " > " + tra_virgolette(out),
                                  err);
         const std::string testo = leggi_file(out);
-        return {stato, testo.empty() ? nlohmann::json() : nlohmann::json::parse(testo), leggi_file(err)};
+        return {stato, testo.empty() ? nlohmann::json() : nlohmann::json::parse(testo), test::senza_cr(leggi_file(err))};
     }
     std::string sorgenti(const std::string& linea, const std::string& treno) {
         scrivi_file(lavoro / "Prova_linea.txt", linea);
