@@ -14,11 +14,11 @@ FineCorsa fine_di(const Stato& s, Esito esito, const std::vector<Diagnostica>& d
     return FineCorsa::completata;
 }
 
-std::string rapporto(Esito esito, const std::vector<Diagnostica>& d) {
+std::string rapporto(Esito esito, const std::vector<Diagnostica>& d, Resa resa) {
     std::string testo;
     if (esito == Esito::errore_1250) testo = testo_errore(std::to_string(errore_marcatore));
     if (esito == Esito::errore_1251) testo = testo_errore(std::to_string(errore_codici_gara));
-    for (const Diagnostica& x : d) testo += (testo.empty() ? "" : "\n") + testo_diagnostica(x);
+    for (const Diagnostica& x : d) testo += (testo.empty() ? "" : "\n") + testo_diagnostica(x, resa);
     return testo;
 }
 
@@ -37,7 +37,8 @@ Conclusione concludi(const Stato& s, Esito esito, const NomiTesti& nomi, bool av
     Conclusione c;
     c.diagnostica = diagnostica(s, esito, nomi);
     c.fine = fine_di(s, esito, c.diagnostica, avvisi_come_errori);
-    c.rapporto = rapporto(esito, c.diagnostica);
+    c.rapporto = rapporto(esito, c.diagnostica, Resa::terminale);
+    c.rapporto_finestra = rapporto(esito, c.diagnostica, Resa::finestra);
     return c;
 }
 

@@ -23,6 +23,7 @@ struct Conclusione {
     FineCorsa fine = FineCorsa::completata;
     std::vector<Diagnostica> diagnostica;  // faults first, then warnings in source order
     std::string rapporto;                  // empty when there is nothing to say
+    std::string rapporto_finestra;         // the same for a window's box: fields marked, no caret
 };
 
 // A run whose compile ended with `esito`. A compile that made no cell grid

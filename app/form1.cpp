@@ -30,7 +30,7 @@ FineCorsa Form1::Form_Load() {
 // fatal error's fixed text first, reaches the person.
 FineCorsa Form1::concludi(Esito esito) {
     const Conclusione c = scenario::concludi(*this, esito, {nome_testo_linea(*this), nome_testo_treno(*this)});
-    if (!c.rapporto.empty()) messaggi_.mostra(c.rapporto);
+    if (!c.rapporto_finestra.empty()) messaggi_.mostra(c.rapporto_finestra);
     return c.fine;
 }
 

@@ -27,7 +27,12 @@ struct Diagnostica {
     std::optional<std::string> suggerimento; // what helps the author act
     std::string sorgente;                    // the source line; empty: none is shown
     std::string cursore;                     // blanks (tabs kept) and "^" under the field
+    std::string evidenziata;                 // the source line with the field between » and «
 };
+
+// A caret lines up only in a fixed-width font: a terminal's. A window's box
+// shows the field marked in its line instead.
+enum class Resa { terminale, finestra };
 
 // How the report names the two source texts (the paths the user gave).
 struct NomiTesti {
@@ -46,7 +51,8 @@ bool ha_errori(const std::vector<Diagnostica>& d);
 bool ha_avvisi(const std::vector<Diagnostica>& d);
 
 // One diagnostic for a person: the FILE:LINE:COL line, then the source line,
-// the caret and the suggestion, each on its own line, without a final line end.
-std::string testo_diagnostica(const Diagnostica& d);
+// the caret (or, in a window, the marked line) and the suggestion, each on
+// its own line, without a final line end.
+std::string testo_diagnostica(const Diagnostica& d, Resa resa = Resa::terminale);
 
 }  // namespace scenario

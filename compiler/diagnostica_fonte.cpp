@@ -56,6 +56,17 @@ std::string cursore(std::string_view riga, std::size_t colonna) {
     return sotto + "^";
 }
 
+// The line with » before the field at `colonna` and « after it (at the next
+// comma or the line's end).
+std::string evidenziata(std::string_view riga, std::size_t colonna) {
+    const std::size_t da = std::min(colonna - 1, riga.size());
+    std::size_t a = riga.find(',', da);
+    if (a == std::string_view::npos) a = riga.size();
+    while (a > da && (riga[a - 1] == ' ' || riga[a - 1] == '\t')) --a;
+    return utf8_da_1252(riga.substr(0, da)) + "»" + utf8_da_1252(riga.substr(da, a - da)) + "«" +
+           utf8_da_1252(riga.substr(a));
+}
+
 }  // namespace
 
 Diagnostica in_posto(const Contesto& c, Testo t, std::size_t byte) {
@@ -66,6 +77,7 @@ Diagnostica in_posto(const Contesto& c, Testo t, std::size_t byte) {
     const std::string_view riga = f.riga(d.riga);
     d.sorgente = utf8_da_1252(riga);
     d.cursore = cursore(riga, static_cast<std::size_t>(d.colonna));
+    d.evidenziata = evidenziata(riga, static_cast<std::size_t>(d.colonna));
     return d;
 }
 

@@ -22,13 +22,14 @@ std::string livello(const Diagnostica& d) {
 
 }  // namespace
 
-std::string testo_diagnostica(const Diagnostica& d) {
+std::string testo_diagnostica(const Diagnostica& d, Resa resa) {
     std::string testo = posto(d) + livello(d) + ": " + d.messaggio;
     if (d.metro) testo += " (metro " + std::to_string(*d.metro) + ")";
-    if (!d.sorgente.empty()) {
+    if (!d.sorgente.empty() && resa == Resa::terminale) {
         testo += "\n" + std::string(rientro) + d.sorgente;
         testo += "\n" + std::string(rientro) + d.cursore;
     }
+    if (!d.sorgente.empty() && resa == Resa::finestra) testo += "\n" + std::string(rientro) + d.evidenziata;
     if (d.suggerimento) testo += "\n" + std::string(rientro) + *d.suggerimento;
     return testo;
 }

@@ -278,6 +278,16 @@ TEST(RapportoCompleto, ShowsTheLineACaretUnderTheFieldAndTheSuggestion) {
               "di 50 e cade nella cella 18");
 }
 
+TEST(RapportoCompleto, InAWindowTheFieldIsMarkedInItsLineInsteadOfACaret) {
+    const Compilato c = compila(linea(), treno(segnale("850") + "segnale,\t 860 , 1, 4, 0, 0, 0, 0, 0,0,0, 0\r\n"));
+    ASSERT_FALSE(c.d.empty());
+    EXPECT_EQ(testo_diagnostica(c.d.front(), Resa::finestra),
+              "Prova_1-.txt:8:11: errore 16: segnale su una cella già occupata (metro 860)\n"
+              "    segnale,\t »860« , 1, 4, 0, 0, 0, 0, 0,0,0, 0\n"
+              "    la cella 18 (metri 825-875) contiene già il segnale di Prova_1-.txt:7; il metro 860 non è multiplo "
+              "di 50 e cade nella cella 18");
+}
+
 TEST(RapportoCompleto, FaultsComeFirstThenWarningsInSourceOrder) {
     const Compilato c = compila(linea("pendenza, 1025, 1\r\n"), treno("segnlae, 900\r\n" + segnale("850") + segnale("860")));
     ASSERT_EQ(c.d.size(), 3u);
