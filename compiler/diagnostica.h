@@ -27,7 +27,7 @@ struct Diagnostica {
     std::optional<std::string> suggerimento; // what helps the author act
     std::string sorgente;                    // the source line; empty: none is shown
     std::string cursore;                     // blanks (tabs kept) and "^" under the field
-    std::string evidenziata;                 // the source line with the field between » and «
+    std::string evidenziata;                 // the source line with the field between ">>" and "<<"
 };
 
 // A caret lines up only in a fixed-width font: a terminal's. A window's box

@@ -56,14 +56,14 @@ std::string cursore(std::string_view riga, std::size_t colonna) {
     return sotto + "^";
 }
 
-// The line with » before the field at `colonna` and « after it (at the next
+// The line with ">>" before the field at `colonna` and "<<" after it (at the next
 // comma or the line's end).
 std::string evidenziata(std::string_view riga, std::size_t colonna) {
     const std::size_t da = std::min(colonna - 1, riga.size());
     std::size_t a = riga.find(',', da);
     if (a == std::string_view::npos) a = riga.size();
     while (a > da && (riga[a - 1] == ' ' || riga[a - 1] == '\t')) --a;
-    return utf8_da_1252(riga.substr(0, da)) + "»" + utf8_da_1252(riga.substr(da, a - da)) + "«" +
+    return utf8_da_1252(riga.substr(0, da)) + ">>" + utf8_da_1252(riga.substr(da, a - da)) + "<<" +
            utf8_da_1252(riga.substr(a));
 }
 
@@ -115,7 +115,7 @@ std::string_view nome_del_tipo(TipoCella t) {
         case TipoCella::inizio_rallentamento: return "l'inizio del rallentamento";
         case TipoCella::avviso_rallentamento: return "l'avviso del rallentamento";
         case TipoCella::approccio_rallentamento: return "un segno di avvicinamento del rallentamento";
-        case TipoCella::indicatore_velocita: return "l'indicatore di velocità massima";
+        case TipoCella::indicatore_velocita: return "l'indicatore di velocita' massima";
         case TipoCella::punto_fermata: return "il punto di fermata della stazione";
         case TipoCella::abbattimento:
         case TipoCella::abbattimento_senza_valore: return "il punto di abbattimento";
