@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace scenario {
 
@@ -24,6 +25,25 @@ enum class TipoCella : std::uint8_t {
     abbattimento_senza_valore = 13,
     cartello_testo = 14,  // text board: valore is the voci slot of its text
 };
+
+// A cell type by its name, as `scenario dump` and test failures show it.
+constexpr std::string_view nome_tipo_cella(TipoCella t) {
+    switch (t) {
+        case TipoCella::vuota: return "vuota";
+        case TipoCella::segnale: return "segnale";
+        case TipoCella::fine_rallentamento: return "fine_rallentamento";
+        case TipoCella::inizio_rallentamento: return "inizio_rallentamento";
+        case TipoCella::avviso_rallentamento: return "avviso_rallentamento";
+        case TipoCella::approccio_rallentamento: return "approccio_rallentamento";
+        case TipoCella::indicatore_velocita: return "indicatore_velocita";
+        case TipoCella::punto_fermata: return "punto_fermata";
+        case TipoCella::marcatore_montagna: return "marcatore_montagna";
+        case TipoCella::abbattimento: return "abbattimento";
+        case TipoCella::abbattimento_senza_valore: return "abbattimento_senza_valore";
+        case TipoCella::cartello_testo: return "cartello_testo";
+    }
+    return "sconosciuto";
+}
 
 // A placement may write only into a free cell: an empty one or a mountain marker.
 constexpr bool libera(TipoCella t) { return t == TipoCella::vuota || t == TipoCella::marcatore_montagna; }

@@ -96,23 +96,7 @@ std::optional<std::size_t> fermata_avvicinata(const VistaCelle& v, std::size_t k
 
 std::uint8_t tipo_di(const Cella& c) { return static_cast<std::uint8_t>(c.tipo); }
 
-std::string_view nome_tipo(std::uint8_t tipo) {
-    switch (static_cast<TipoCella>(tipo)) {
-        case TipoCella::vuota: return "vuota";
-        case TipoCella::segnale: return "segnale";
-        case TipoCella::fine_rallentamento: return "fine_rallentamento";
-        case TipoCella::inizio_rallentamento: return "inizio_rallentamento";
-        case TipoCella::avviso_rallentamento: return "avviso_rallentamento";
-        case TipoCella::approccio_rallentamento: return "approccio_rallentamento";
-        case TipoCella::indicatore_velocita: return "indicatore_velocita";
-        case TipoCella::punto_fermata: return "punto_fermata";
-        case TipoCella::marcatore_montagna: return "marcatore_montagna";
-        case TipoCella::abbattimento: return "abbattimento";
-        case TipoCella::abbattimento_senza_valore: return "abbattimento_senza_valore";
-        case TipoCella::cartello_testo: return "cartello_testo";
-    }
-    return "sconosciuto";
-}
+std::string_view nome_tipo(std::uint8_t tipo) { return nome_tipo_cella(static_cast<TipoCella>(tipo)); }
 
 std::string_view parole_tipo(std::uint8_t tipo) {
     switch (static_cast<TipoCella>(tipo)) {
