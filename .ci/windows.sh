@@ -87,7 +87,14 @@ fi
 riuscito "static executables; scenario.exe has no box"
 
 # --- the unit tests under wine
-ctest --preset windows || fallisci "unit tests under wine"
+# A failed test runs once more on its own: under load wine now and then fails
+# to start a program at all (no output, a few milliseconds); a fault of ours
+# fails the second time too. The names of the tests that passed only then
+# are printed, so a flake stays visible.
+if ! ctest --preset windows; then
+  echo "windows: the failed tests once more, alone:" >&2
+  ctest --preset windows --rerun-failed -j1 || fallisci "unit tests under wine"
+fi
 riuscito "unit tests under wine"
 
 # --- the same files as the Linux build, byte for byte
