@@ -29,6 +29,30 @@ std::string_view nome_controllo(Controllo c) {
     return "?";
 }
 
+bool di_struttura(Controllo c) {
+    switch (c) {
+        case Controllo::celle_record_interi:
+        case Controllo::celle_griglia_minima:
+        case Controllo::tabella_record_interi:
+        case Controllo::tabella_testo:
+        case Controllo::tabella_numero_record:
+        case Controllo::tracciato_tag:
+        case Controllo::tracciato_valore:
+        case Controllo::tracciato_coppie:
+        case Controllo::tracciato_griglia_minima: return true;
+        case Controllo::celle_tipo:
+        case Controllo::celle_marcatore:
+        case Controllo::tabella_marcatore:
+        case Controllo::tabella_codice_gara:
+        case Controllo::tracciato_valore_finito:
+        case Controllo::tracciato_punti_fissi:
+        case Controllo::insieme_celle:
+        case Controllo::insieme_tracciato:
+        case Controllo::insieme_codice_gara: return false;
+    }
+    return true;
+}
+
 std::string messaggio_difetto(const Difetto& d) {
     return "controllo \"" + std::string(nome_controllo(d.controllo)) + "\" non superato al byte " +
            std::to_string(d.posizione) + ": " + d.dettaglio;

@@ -1,6 +1,6 @@
 // Reading the three compiled files back into the compiler's own types. Each
 // decoder checks the layout as it reads, like a careful binary loader, and
-// stops at the first check that fails: which one, and at which byte.
+// reports the first check that fails: which one, and at which byte.
 #pragma once
 
 #include <array>
@@ -44,6 +44,12 @@ enum class Controllo {
 // The check's short Italian name, as messages and the README show it.
 std::string_view nome_controllo(Controllo c);
 
+// Whether a failed check leaves the file unreadable record by record (a
+// size, a cut, a tag). The decoders report these before any check of meaning
+// (a cell type, a marker, a code, a finite number, the fixed points), after
+// which every value of the file has been read all the same.
+bool di_struttura(Controllo c);
+
 // The first check a file's bytes fail, where, and what was found there.
 struct Difetto {
     Controllo controllo;
@@ -56,9 +62,12 @@ std::string messaggio_difetto(const Difetto& d);
 
 template <typename T>
 struct Decodificato {
-    T dati{};
+    T dati{};  // empty after a check of structure; every value after one of meaning
     std::optional<Difetto> difetto;  // set: the file does not hold a valid layout
     bool valido() const { return !difetto.has_value(); }
+    // Every value read, even if a check of meaning failed: a damaged file
+    // that can still be looked at field by field.
+    bool leggibile() const { return !difetto || !di_struttura(difetto->controllo); }
 };
 
 using Voci = std::array<Voce, slot::numero_voci>;

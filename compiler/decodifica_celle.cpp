@@ -2,6 +2,8 @@
 // them, checking the layout on the way.
 #include "compiler/decodifica_celle.h"
 
+#include <algorithm>
+
 #include "compiler/codifica.h"
 #include "compiler/lettura_binaria.h"
 
@@ -70,20 +72,18 @@ Risultato decodifica_celle(std::string_view dati) {
     Risultato r;
     r.dati.reserve(quante);
     LettoreByte b(dati);
-    while (!b.alla_fine()) {
-        const std::size_t inizio = b.posizione();
-        r.dati.push_back(leggi_cella(b));
-        const std::uint8_t tipo = byte_tipo(r.dati.back());
-        if (!tipo_cella_noto(tipo)) {
-            return difettoso(Controllo::celle_tipo, inizio,
-                             "la cella " + std::to_string(r.dati.size() - 1) + " ha il tipo " +
-                                 std::to_string(tipo) + ", che non esiste");
-        }
-    }
-    if (r.dati[cella_marcatore].valore != marcatore_celle) {
-        return difettoso(Controllo::celle_marcatore, cella_marcatore * byte_record_cella + 1,
-                         "la cella 1 porta " + std::to_string(r.dati[cella_marcatore].valore) + " invece di " +
-                             std::to_string(marcatore_celle));
+    while (!b.alla_fine()) r.dati.push_back(leggi_cella(b));
+    // Checks of meaning: the values stay, so a damaged file can still be looked at.
+    const auto ignoto = std::ranges::find_if(r.dati, [](const Cella& c) { return !tipo_cella_noto(byte_tipo(c)); });
+    if (ignoto != r.dati.end()) {
+        const auto k = static_cast<std::size_t>(ignoto - r.dati.begin());
+        r.difetto = Difetto{Controllo::celle_tipo, k * byte_record_cella,
+                            "la cella " + std::to_string(k) + " ha il tipo " + std::to_string(byte_tipo(*ignoto)) +
+                                ", che non esiste"};
+    } else if (r.dati[cella_marcatore].valore != marcatore_celle) {
+        r.difetto = Difetto{Controllo::celle_marcatore, cella_marcatore * byte_record_cella + 1,
+                            "la cella 1 porta " + std::to_string(r.dati[cella_marcatore].valore) + " invece di " +
+                                std::to_string(marcatore_celle)};
     }
     return r;
 }

@@ -112,7 +112,7 @@ Risultato decodifica_tabella(std::string_view dati) {
         return {{}, difetto(Controllo::tabella_numero_record, b.posizione(),
                             "dopo il record 86 restano " + std::to_string(dati.size() - b.posizione()) + " byte")};
     }
-    if (auto d = verifica_marcatori(r.dati)) return {{}, std::move(d)};
+    r.difetto = verifica_marcatori(r.dati);  // checks of meaning: the values stay
     return r;
 }
 

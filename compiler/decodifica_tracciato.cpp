@@ -33,8 +33,7 @@ std::optional<Difetto> leggi_elemento(LettoreByte& b, std::size_t k, Elemento& e
         case Elemento::Tag::doppio:
             if (!b.restano(8)) break;
             e.doppio = b.f64();
-            if (std::isfinite(e.doppio)) return std::nullopt;
-            return Difetto{Controllo::tracciato_valore_finito, inizio, elemento(k) + " non e' un numero finito"};
+            return std::nullopt;
         default:
             return Difetto{Controllo::tracciato_tag, inizio,
                            elemento(k) + " ha il tag " + std::to_string(tag) + " invece di 0, 2 o 5"};
@@ -69,6 +68,17 @@ std::uint64_t posizione_di(const std::vector<Elemento>& el, std::size_t k) {
     return p;
 }
 
+// The first value that is not a finite number, with its byte offset.
+std::optional<Difetto> non_finito(const std::vector<Elemento>& el) {
+    std::uint64_t p = 0;
+    for (std::size_t k = 0; k < el.size(); p += byte_elemento(el[k]), ++k) {
+        if (el[k].tag == Elemento::Tag::doppio && !std::isfinite(el[k].doppio))
+            return Difetto{Controllo::tracciato_valore_finito, p, elemento(k) + " non e' un numero finito"};
+    }
+    return std::nullopt;
+}
+
+// The counts first (the layout), then the checks of meaning, which keep the values.
 Risultato verifica_forma(Risultato r, std::size_t dimensione) {
     const std::vector<Elemento>& el = r.dati.elementi;
     if (el.size() % 2 != 0) {
@@ -81,14 +91,16 @@ Risultato verifica_forma(Risultato r, std::size_t dimensione) {
                          "il file ha " + std::to_string(el.size() / 2) + " metri, meno dei " +
                              std::to_string(minimi / 2) + " di un percorso di 0 m");
     }
-    if (const auto k = fuori_forma(el)) {
-        const std::size_t metri = el.size() / 2;
-        return difettoso(Controllo::tracciato_punti_fissi, posizione_di(el, *k),
-                         "la coordinata " + std::to_string(*k / metri) + " del metro " + std::to_string(*k % metri) +
-                             (el[0].tag == Elemento::Tag::vuoto ? " e' assegnata, ma il metro 0 non lo e'"
-                                                                : " non e' il suo punto fisso (0, 0), (0, 1)"));
-    }
     r.dati.lunghezza_estesa = static_cast<std::int32_t>(el.size() / 2 - 1);
+    if (auto d = non_finito(el)) {
+        r.difetto = std::move(d);
+    } else if (const auto k = fuori_forma(el)) {
+        const std::size_t metri = el.size() / 2;
+        r.difetto = Difetto{Controllo::tracciato_punti_fissi, posizione_di(el, *k),
+                            "la coordinata " + std::to_string(*k / metri) + " del metro " + std::to_string(*k % metri) +
+                                (el[0].tag == Elemento::Tag::vuoto ? " e' assegnata, ma il metro 0 non lo e'"
+                                                                   : " non e' il suo punto fisso (0, 0), (0, 1)")};
+    }
     return r;
 }
 

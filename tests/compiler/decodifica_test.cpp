@@ -110,6 +110,44 @@ TEST_P(FileDanneggiato, NamesTheCheckAndTheByte) {
     EXPECT_NE(messaggio_difetto(*difetto).find(std::string(nome_controllo(d.controllo))), std::string::npos);
 }
 
+// The damaged file read alone, encoded back from what the decoder kept.
+struct LettoDaSolo {
+    std::optional<Difetto> difetto;
+    bool leggibile;
+    std::string ricodificato;
+};
+
+LettoDaSolo leggi_da_solo(Bersaglio b, const std::string& dati) {
+    Stato s;
+    if (b == Bersaglio::celle) {
+        const auto r = decodifica_celle(dati);
+        s.celle = r.dati;
+        s.numero_celle = static_cast<std::int32_t>(s.celle.size()) - 1;
+        return {r.difetto, r.leggibile(), codifica_celle(s)};
+    }
+    if (b == Bersaglio::tabella) {
+        const auto r = decodifica_tabella(dati);
+        s.voci = r.dati;
+        return {r.difetto, r.leggibile(), codifica_voci(s)};
+    }
+    const auto r = decodifica_tracciato(dati);
+    s.tracciato = r.dati.elementi;
+    return {r.difetto, r.leggibile(), codifica_tracciato(s)};
+}
+
+// After a check of meaning every value is still there, the damaged one
+// included, so a damaged file can be looked at; after one of structure
+// nothing is kept.
+TEST_P(FileDanneggiato, KeepsEveryValueAfterACheckOfMeaning) {
+    const Danno& d = GetParam();
+    FileCompilati f = incorporato();
+    d.guasta(f[d.danneggiato]);
+    const LettoDaSolo r = leggi_da_solo(d.danneggiato, f[d.danneggiato]);
+    if (!r.difetto) return;  // only the table beside it tells: the file alone is whole
+    EXPECT_EQ(r.leggibile, !di_struttura(r.difetto->controllo));
+    EXPECT_EQ(r.ricodificato == f[d.danneggiato], r.leggibile);
+}
+
 INSTANTIATE_TEST_SUITE_P(OgniControllo, FileDanneggiato, ::testing::ValuesIn(danni()),
                          [](const auto& info) { return std::string(info.param.nome); });
 
