@@ -40,6 +40,11 @@ struct Opzioni {
     // Also build slowdowns whose surroundings leave the route pass no free
     // cell, so that it records its faults 11, 12 and 13.
     bool guasti_percorso = false;
+    // Also put "abbattimento" rows where the route pass would put its own
+    // points (approach windows, inside slow sections, before protected
+    // signals), with its value 180 or another: the pass then goes elsewhere
+    // or keeps the smaller value.
+    bool abbattimenti_nel_percorso = false;
 };
 
 // What was actually placed.

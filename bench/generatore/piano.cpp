@@ -306,7 +306,33 @@ std::optional<Rallentamento> prova_rallentamento(Caso& caso, const Mappa& mappa,
     return std::nullopt;
 }
 
-void metti_rallentamento(Piano& piano, Caso& caso, Mappa& mappa, const Rallentamento& r, bool guasti) {
+// An "abbattimento" row on cell c if it is free: the route pass's 180, another value, or none.
+void abbattimento_su(Piano& piano, Caso& caso, Mappa& mappa, std::int64_t c) {
+    if (!mappa.libera(c)) return;
+    mappa.occupa(c);
+    const int scelta = static_cast<int>(caso.tra(0, 9));
+    const std::int32_t w = scelta < 5 ? 180 : scelta < 7 ? 0 : static_cast<std::int32_t>(caso.tra(1, 300));
+    piano.abbattimenti.push_back({static_cast<std::int32_t>(c * metri_cella), w});
+}
+
+// Rows on cells the route pass looks at for this slowdown: the first cell of
+// an approach window, the 8th inside a slow section, the one before a
+// signal that a warning board protects.
+void abbattimenti_nel_percorso(Piano& piano, Caso& caso, Mappa& mappa, const Rallentamento& r,
+                               const CelleRallentamento& c) {
+    std::vector<std::int64_t> celle = {c.inizio - 5, c.inizio - 6, c.inizio - 11, c.inizio - 18};
+    if (r.v < 110 && c.fine - c.inizio > 9) celle.push_back(c.inizio + 8);
+    if (c.avviso != 0) {
+        for (std::int64_t k = c.avviso - 20; k < c.avviso; ++k)
+            if (std::ranges::any_of(piano.segnali, [k](const Segnale& g) { return g.p == metro_della_cella(k); }))
+                celle.push_back(k - 1);
+    }
+    for (std::int64_t k : celle)
+        if (caso.moneta(40)) abbattimento_su(piano, caso, mappa, k);
+}
+
+void metti_rallentamento(Piano& piano, Caso& caso, Mappa& mappa, const Rallentamento& r, const Opzioni& o) {
+    const bool guasti = o.guasti_percorso;
     const CelleRallentamento c = celle_rallentamento(r);
     mappa.segna(c.da, c.a, Zona::rallentamento);
     for (std::int64_t cella : {c.avviso, c.inizio, c.fine})
@@ -316,11 +342,12 @@ void metti_rallentamento(Piano& piano, Caso& caso, Mappa& mappa, const Rallentam
     piano.rallentamenti.push_back(r);
     if (guasti && caso.moneta(40) && impedisci_percorso(piano, caso, mappa, r, c)) ++piano.guasti_percorso;
     else segnali_vicini(piano, caso, mappa, c);
+    if (o.abbattimenti_nel_percorso) abbattimenti_nel_percorso(piano, caso, mappa, r, c);
 }
 
 // n slowdowns along the line, one to each n-th of it where there is room: a
 // sweep that places each at the first fitting place past its even share.
-void pianifica_rallentamenti(Piano& piano, Caso& caso, Mappa& mappa, int n, bool guasti) {
+void pianifica_rallentamenti(Piano& piano, Caso& caso, Mappa& mappa, int n, const Opzioni& o) {
     const std::int64_t fine = std::int64_t{piano.lunghezza} - 100;
     if (n <= 0 || fine <= 0) return;
     std::int64_t cursore = 0;
@@ -329,7 +356,7 @@ void pianifica_rallentamenti(Piano& piano, Caso& caso, Mappa& mappa, int n, bool
         const std::int64_t da = std::max(cursore, quota + caso.tra(0, fine / n / 4));
         const std::int64_t limite = std::min(fine, fine * (k + 2) / n);
         if (auto r = prova_rallentamento(caso, mappa, da, limite)) {
-            metti_rallentamento(piano, caso, mappa, *r, guasti);
+            metti_rallentamento(piano, caso, mappa, *r, o);
             cursore = celle_rallentamento(*r).a * metri_cella;
         }
     }
@@ -434,7 +461,7 @@ Piano pianifica(const Misura& misura, const Opzioni& opzioni) {
     pianifica_montagne(piano, caso, misura.montagne);
     const int stazioni = std::min(misura.stazioni, posti_in_tabella - std::min(misura.cartelli, posti_in_tabella));
     pianifica_stazioni(piano, caso, mappa, stazioni);
-    pianifica_rallentamenti(piano, caso, mappa, misura.rallentamenti, opzioni.guasti_percorso);
+    pianifica_rallentamenti(piano, caso, mappa, misura.rallentamenti, opzioni);
     pianifica_oggetti(piano, caso, mappa, misura);
     ordina(piano);
     return piano;

@@ -7,46 +7,21 @@
 #include <vector>
 
 #include "bench/generatore/generatore_scenari.h"
+#include "compiler/sorgente_righe.h"
 
 namespace scenario::generatore {
 
-struct Curva {
-    bool sinistra;
-    int classe;  // 1 .. 6
-    std::int32_t inizio, lunghezza;
-};
-struct Pendenza {
-    std::int32_t p, g;
-};
-struct Montagna {
-    std::int32_t inizio, fine, tipo;
-};
-struct Indicatore {
-    std::int32_t p, vas, vbs, vcs, strisces;
-    bool destra;  // a right-hand board too; without one its fields stay empty
-    std::int32_t vad, vbd, vcd, strisced;
-};
-struct Cartello {
-    std::int32_t p;
-    std::string testo;
-};
-struct Cambio {  // a speed limit or an adhesion from metre p on
-    std::int32_t p, valore;
-};
-struct Stazione {
-    std::int32_t p, tipo, lunghezza;
-    std::int32_t f4, f5, f6, f7, f8, f9, f10, f11, f12, sosta, ore, minuti, secondi;
-    std::string nome;
-};
-struct Rallentamento {
-    std::int32_t x, v, l, f_tt, f_ta, d_v;
-};
-struct Segnale {
-    std::int32_t p, sx, s1, s2, s3, rapp, dx, d1, d2, d3, tempo;
-};
-struct Abbattimento {
-    std::int32_t p, w;
-};
+// The rows are the source texts' own (compiler/sorgente_righe.h).
+using sorgente::Abbattimento;
+using sorgente::Cambio;  // a speed limit, gradient or adhesion from metre p on
+using sorgente::Cartello;
+using sorgente::Curva;
+using sorgente::Indicatore;
+using sorgente::Montagna;
+using sorgente::Rallentamento;
+using sorgente::Segnale;
+using sorgente::Stazione;
+using Pendenza = sorgente::Cambio;
 
 struct Piano {
     std::int32_t lunghezza = 0;
@@ -73,7 +48,7 @@ struct Piano {
 // the route pass finds room for its points except where asked not to.
 Piano pianifica(const Misura& misura, const Opzioni& opzioni);
 
-// The two texts of a plan, in the forms and column widths of the built-in ones.
+// The two texts of a plan, written as the decompiler writes its texts.
 std::string testo_linea(const Piano& piano);
 std::string testo_treno(const Piano& piano);
 
