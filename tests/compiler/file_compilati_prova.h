@@ -30,10 +30,11 @@ struct FileCompilati {
     }
 };
 
-inline FileCompilati compila(const std::string& linea, const std::string& treno) {
+inline FileCompilati compila(const std::string& linea, const std::string& treno,
+                             const std::string& percorso = "Vordano_Seli", const std::string& numero = "4936") {
     Stato s;
-    s.nome_percorso = "Vordano_Seli";
-    s.numero_treno = "4936";
+    s.nome_percorso = percorso;
+    s.numero_treno = numero;
     ArchivioMemoria a;
     a.file[nome_testo_linea(s)] = linea;
     a.file[nome_testo_treno(s)] = treno;
