@@ -46,4 +46,8 @@ struct Decompilazione {
 
 Decompilazione decompila(const FileLetti& f);
 
+// What compiling the texts recorded, as `scenario compile` reports it
+// (" Errore n. 13 al metro 3400: ..."), or nothing for a faultless compile.
+std::optional<std::string> guasto_dei_testi(const Decompilazione& d);
+
 }  // namespace scenario::decompila

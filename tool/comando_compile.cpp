@@ -59,7 +59,7 @@ std::map<std::string, std::string> controlla_e_leggi(const OpzioniCompile& o, St
     s.numero_treno = nome_o_uso_errato(o.numero, treno_da_nome(o.treno.filename().string(), s.nome_percorso),
                                        "serve --train: il nome di TRENO non e' PERCORSO_NUMERO-.txt");
     controlla_nome(s.numero_treno, "il numero del treno", "--train");
-    if (scrive) controlla_uscite(nomi_compilati(s, !o.senza_geometria), o.uscita, o.linea, o.treno);
+    if (scrive) controlla_uscite(nomi_compilati(s, !o.senza_geometria), o.uscita, {o.linea, o.treno});
     std::map<std::string, std::string> sorgenti;
     sorgenti[nome_testo_linea(s)] = leggi_ingresso(o.linea);
     sorgenti[nome_testo_treno(s)] = leggi_ingresso(o.treno);

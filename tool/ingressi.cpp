@@ -53,19 +53,19 @@ void controlla_nome(std::string_view nome, std::string_view cosa, std::string_vi
                         ": e' una parte del nome dei file, non un percorso; sceglilo con " + std::string(opzione)};
 }
 
-void controlla_uscite(const std::vector<std::string>& nomi, const fs::path& uscita, const fs::path& linea,
-                      const fs::path& treno) {
+void controlla_uscite(const std::vector<std::string>& nomi, const fs::path& uscita,
+                      const std::vector<fs::path>& ingressi) {
     for (std::size_t i = 0; i < nomi.size(); ++i)
         for (std::size_t j = i + 1; j < nomi.size(); ++j)
             if (uguali_senza_maiuscole(nomi[i], nomi[j]))
-                throw UsoErrato{"due file compilati avrebbero lo stesso nome \"" + nomi[j] +
+                throw UsoErrato{"due file scritti avrebbero lo stesso nome \"" + nomi[j] +
                                 "\": scegli un altro --train o un altro --route"};
     for (const std::string& nome : nomi) {
         const fs::path p = uscita / nome;
-        for (const fs::path* ingresso : {&linea, &treno})
-            if (stesso_file(p, *ingresso))
-                throw UsoErrato{"il file compilato " + p.string() + " sostituirebbe il testo " + ingresso->string() +
-                                ": scegli un'altra cartella con -o, o un altro --route o --train"};
+        for (const fs::path& ingresso : ingressi)
+            if (stesso_file(p, ingresso))
+                throw UsoErrato{"il file " + p.string() + " sostituirebbe " + ingresso.string() +
+                                ", che si sta leggendo: scegli un'altra cartella con -o"};
     }
 }
 

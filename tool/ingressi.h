@@ -24,9 +24,9 @@ std::optional<std::string> difetto_nome(std::string_view nome);
 void controlla_nome(std::string_view nome, std::string_view cosa, std::string_view opzione);
 
 // Throws UsoErrato when two of `nomi` would be one file (letter case aside,
-// as on Windows) or when one of them in `uscita` is LINE or TRAIN itself.
+// as on Windows) or when one of them in `uscita` is one of `ingressi` itself.
 void controlla_uscite(const std::vector<std::string>& nomi, const std::filesystem::path& uscita,
-                      const std::filesystem::path& linea, const std::filesystem::path& treno);
+                      const std::vector<std::filesystem::path>& ingressi);
 
 // The whole input: a regular file of at most limite_ingresso bytes.
 // Throws GuastoFile otherwise.

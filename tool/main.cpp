@@ -11,6 +11,7 @@
 #include "app/versione.h"
 #include "tool/comandi_vista.h"
 #include "tool/comando_compile.h"
+#include "tool/comando_decompile.h"
 #include "tool/comando_sources.h"
 #include "tool/rapporto.h"
 
@@ -164,6 +165,7 @@ int esegui(int argc, char** argv, scenario::Rapporto& r) {
     aggiungi_check(app, opzioni_check, stato, r);
     scenario::aggiungi_dump(app, stato);
     scenario::aggiungi_plot(app, stato);
+    scenario::aggiungi_decompile(app, stato, r);
     comandi_in_italiano(app);
     r.usa_json(scenario::chiede_json(argc, argv) && !json_proprio(app, argc, argv));
     if (comando_sconosciuto(app, argc, argv, r)) return uscita::uso_errato;
