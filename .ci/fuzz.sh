@@ -2,9 +2,9 @@
 # CI stage for the fuzz targets: builds them with clang (libFuzzer,
 # AddressSanitizer, UndefinedBehaviorSanitizer) in build-fuzz, replays every
 # seed and regression input, then fuzzes the compiler for two minutes from a
-# copy of the seeds and each decoder of the compiled files for forty seconds
-# from the files the compiler makes of them. Any crash, hang, leak or broken
-# rule fails the stage.
+# copy of the seeds, and each decoder of the compiled files and the
+# decompiler for forty seconds from the files the compiler makes of them.
+# Any crash, hang, leak or broken rule fails the stage.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 radice=$PWD
@@ -37,7 +37,7 @@ mostra_trovati() {
 cmake -S "$radice" -B "$costruzione" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DSCENARIO_FUZZ=ON >/dev/null
 cmake --build "$costruzione" --target fuzz_compilatore semi_decodifica fuzz_decodifica_celle fuzz_decodifica_tabella \
-  fuzz_decodifica_tracciato -j2 >/dev/null || fallisci "clang build of the fuzz targets"
+  fuzz_decodifica_tracciato fuzz_decompila -j2 >/dev/null || fallisci "clang build of the fuzz targets"
 riusciti=$((riusciti + 1))
 
 # --- every seed and regression input once, under the sanitizers
@@ -58,22 +58,24 @@ fi
 grep -E '^stat::number_of_executed_units|^Done' "$lavoro/fuzz.log" || true
 riusciti=$((riusciti + 1))
 
-# --- the decoders: their seeds are the compiled files of every seed and regression input
+# --- the decoders and the decompiler: their seeds are the compiled files of every seed and regression input
 "$costruzione/bin/semi_decodifica" "$lavoro/semi_decodifica" "$radice"/tests/fuzz/semi/* "$radice"/tests/fuzz/regressioni/* ||
   fallisci "semi_decodifica"
-for bersaglio in celle:32768 tabella:8192 tracciato:262144; do
+for bersaglio in celle:32768 tabella:8192 tracciato:262144 decompila:262144; do
   formato=${bersaglio%%:*}
   corpus=$lavoro/corpus_$formato
   mkdir "$corpus"
   cp "$lavoro/semi_decodifica/$formato"/* "$corpus/"
   # A geometry seed of the built-in line is 2 MB: libFuzzer keeps its first max_len bytes.
-  if ! "$costruzione/bin/fuzz_decodifica_$formato" -max_total_time=40 -max_len="${bersaglio#*:}" -timeout=10 \
+  eseguibile=$costruzione/bin/fuzz_decodifica_$formato
+  [ "$formato" = decompila ] && eseguibile=$costruzione/bin/fuzz_decompila
+  if ! "$eseguibile" -max_total_time=40 -max_len="${bersaglio#*:}" -timeout=10 \
     -rss_limit_mb=2048 -artifact_prefix="$lavoro/trovati/" -print_final_stats=1 "$corpus" >"$lavoro/$formato.log" 2>&1; then
     tail -n 80 "$lavoro/$formato.log" >&2
     mostra_trovati
-    fallisci "the decoder of the $formato file broke a rule (see above)"
+    fallisci "the $formato target broke a rule (see above)"
   fi
-  echo "fuzz: decoder $formato: $(grep -E '^stat::number_of_executed_units' "$lavoro/$formato.log" || true)"
+  echo "fuzz: $formato: $(grep -E '^stat::number_of_executed_units' "$lavoro/$formato.log" || true)"
   riusciti=$((riusciti + 1))
 done
 

@@ -11,6 +11,8 @@
 #include "bench/generatore/generatore_scenari.h"
 
 #include "compiler/decompila.h"
+#include "compiler/codifica.h"
+#include "compiler/decodifica_tabella.h"
 #include "compiler/decodifica_tracciato.h"
 #include "tests/compiler/file_compilati_prova.h"
 
@@ -203,6 +205,22 @@ TEST_P(DecompilaRitoccato, ListsExactlyWhatNoTextGives) {
 
 INSTANTIATE_TEST_SUITE_P(File, DecompilaRitoccato, ::testing::ValuesIn(ritocchi()),
                          [](const auto& info) { return std::string(info.param.nome); });
+
+// A board text no field of a text gives back (it needs quotes for its
+// comma and holds a double quote): the nearest is written, the record listed.
+TEST(DecompilaTesti, ATextNoFieldGivesIsListedWithItsReason) {
+    FileCompilati f = compila(linea("[indicazioni]\r\nindicatore cartello, 500, CIAO\r\n"), treno(""));
+    Stato s;
+    s.voci = decodifica_tabella(f.tabella).dati;
+    s.voci[80].stringa = "a\"b, c";
+    f.tabella = codifica_voci(s);
+    const Decompilazione d = decompila_file(f);
+    ASSERT_EQ(d.differenze.size(), 1u) << elenco(d);
+    EXPECT_EQ(decompila::descrivi(d.differenze[0]),
+              "record 80, stringa: il file ha \"a\"b, c\", i testi danno \"a\" (nessun campo del testo da' questo testo: "
+              "tra virgolette non puo' contenere virgolette)");
+    EXPECT_NE(d.testo_linea.find("indicatore cartello,  500,  \"a\"\r\n"), std::string::npos) << d.testo_linea;
+}
 
 // Files whose layout is broken, or that lack a file marker, are not a
 // compiled scenario: the reason, and no text at all.

@@ -12,6 +12,7 @@
 #include "compiler/nomi_file.h"
 #include "compiler/testo_unicode.h"
 #include "tests/fuzz/decodifica_verifica.h"
+#include "tests/fuzz/decompila_verifica.h"
 #include "tests/fuzz/formati.h"
 
 namespace scenario::fuzz {
@@ -139,11 +140,22 @@ std::string verifica_diagnostica(const Compilazione& c) {
     return {};
 }
 
+// What the compiler writes is a compiled scenario, and the decompiler's
+// claim about it holds.
+std::string verifica_decompilazione(const Compilazione& c) {
+    const auto& f = c.archivio.file;
+    if (!f.contains(nome_file_celle(c.s)) || !f.contains(nome_tabella(c.s))) return {};
+    decompila::FileLetti letti{f.at(nome_file_celle(c.s)), f.at(nome_tabella(c.s)), std::nullopt};
+    if (f.contains(nome_tracciato(c.s))) letti.tracciato = f.at(nome_tracciato(c.s));
+    const std::string e = decompila_e_verifica(letti, true);
+    return e.empty() ? e : "decompile: " + e;
+}
+
 }  // namespace
 
 std::string verifica_compilazione(const Compilazione& c) {
     for (auto* regola : {&verifica_esito, &verifica_codice, &verifica_testi, &verifica_griglia, &verifica_scritti,
-                         &verifica_formati, &verifica_decodifica, &verifica_diagnostica}) {
+                         &verifica_formati, &verifica_decodifica, &verifica_diagnostica, &verifica_decompilazione}) {
         if (std::string e = regola(c); !e.empty()) return e;
     }
     return {};
