@@ -15,6 +15,7 @@ namespace {
 
 constexpr std::size_t sezioni_massime = 80;  // the reader's tables
 constexpr std::int64_t distacco_stretto = 150;
+constexpr std::uint8_t tipo_vicina = 3;  // what the compile makes of a section that near
 
 bool marcatore(const Cella& c) { return c.tipo == static_cast<decltype(c.tipo)>(TipoCella::marcatore_montagna); }
 bool vuota(const Cella& c) { return c.tipo == static_cast<decltype(c.tipo)>(TipoCella::vuota); }
@@ -90,8 +91,9 @@ public:
         const auto inizio = static_cast<std::int32_t>(t.da * metri_cella);
         const auto fine = static_cast<std::int32_t>((t.a + 1) * metri_cella);
         const bool vicina = fine_precedente_ && std::int64_t{inizio} - *fine_precedente_ <= distacco_stretto;
-        if (vicina && v != 3 && inizio > distacco_stretto) riga({0, 0, 1}, t);
-        riga({inizio, fine, tipo_riga(v, t.segnato)}, t);
+        if (vicina && v != tipo_vicina && inizio > distacco_stretto) riga({0, 0, 1}, t);
+        // Near the one before, any type becomes 3: the row says 1, as an author writes it.
+        riga({inizio, fine, tipo_riga(vicina && v == tipo_vicina ? 1 : v, t.segnato)}, t);
     }
 
 private:

@@ -65,7 +65,7 @@ std::vector<Caso> casi() {
          {"curvad3,  0,  200", "curvas6,  200,  100", "curvas1,  900,  1000"}},
         {"MontagneVicineConSegniSfasati",
          linea("montagna, 1000, 1250, 12\r\nmontagna, 1250, 1700, 11\r\nmontagna, 1800, 2300, 2\r\n"), treno(""),
-         {"montagna,   1000,  1250,  12", "montagna,   1250,  1700,  13", "montagna,   1800,  2300,  3"}},
+         {"montagna,   1000,  1250,  12", "montagna,   1250,  1700,  11", "montagna,   1800,  2300,  1"}},
         // Written in this order the second section keeps its type: before it
         // in the text stands a section that ends further on.
         {"MontagnaVicinaDiUnAltroTipo", linea("montagna, 1550, 2000, 2\r\nmontagna, 1000, 1500, 1\r\n"), treno(""),
