@@ -3,7 +3,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <charconv>
 
 #include "compiler/decompila_campi.h"
 
@@ -44,9 +44,10 @@ std::string valore_elemento(const Elemento& e) {
         case Elemento::Tag::vuoto: return "non assegnato";
         case Elemento::Tag::intero: return "intero " + std::to_string(e.intero);
         case Elemento::Tag::doppio: {
+            // The shortest text that reads back as the same double, as dump writes it.
             std::array<char, 40> testo{};
-            std::snprintf(testo.data(), testo.size(), "%.17g", e.doppio);
-            return testo.data();
+            const auto r = std::to_chars(testo.data(), testo.data() + testo.size(), e.doppio);
+            return std::string(testo.data(), r.ptr);
         }
     }
     return "?";

@@ -107,6 +107,8 @@ FilePerFormato file_della_cartella(const fs::path& cartella, const OpzioniDecomp
 FilePerFormato file_nominati(const std::vector<fs::path>& ingressi) {
     FilePerFormato f;
     for (const fs::path& p : ingressi) {
+        std::error_code ec;
+        if (!fs::exists(p, ec)) throw GuastoFile(std::make_error_code(std::errc::no_such_file_or_directory), p);
         const auto formato = formato_da_nome(p.filename().string());
         if (!formato) throw UsoErrato{"non riconosco " + p.string() + ": serve un .dat, un .sim o un _linea.dat"};
         if (f.contains(*formato)) throw UsoErrato{"due file dello stesso tipo: " + f[*formato].string() + ", " + p.string()};

@@ -3,7 +3,7 @@
 
 #include <array>
 #include <bit>
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
 #include <functional>
 #include <iostream>
@@ -157,8 +157,8 @@ std::size_t byte_del_metro(std::size_t m, std::size_t k) {
 std::string coordinata_piccolo(std::size_t m, std::size_t k) {
     const auto t = decodifica_tracciato(piccolo().tracciato).dati;
     std::array<char, 40> testo{};
-    std::snprintf(testo.data(), testo.size(), "%.17g", t.elementi[k * 8001 + m].doppio);
-    return testo.data();
+    const auto r = std::to_chars(testo.data(), testo.data() + testo.size(), t.elementi[k * 8001 + m].doppio);
+    return std::string(testo.data(), r.ptr);
 }
 
 std::vector<Ritocco> ritocchi() {
