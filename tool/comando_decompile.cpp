@@ -121,6 +121,7 @@ FilePerFormato file_nominati(const std::vector<fs::path>& ingressi) {
 
 FilePerFormato trova_file(const OpzioniDecompile& o) {
     if (o.ingressi.size() == 1 && fs::is_directory(o.ingressi.front())) return file_della_cartella(o.ingressi.front(), o);
+    if (o.percorso || o.numero) throw UsoErrato{"--route e --train scelgono lo scenario di una cartella, non dei file indicati"};
     return file_nominati(o.ingressi);
 }
 
