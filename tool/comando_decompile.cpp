@@ -141,6 +141,35 @@ std::optional<std::string> nomi_inadatti(const decompila::Decompilazione& d) {
     return std::nullopt;
 }
 
+// Every input read whole before anything is decided or written.
+decompila::Decompilazione decompila_file(const FilePerFormato& f) {
+    std::map<Formato, std::string> dati;
+    for (const auto& [formato, percorso] : f) dati[formato] = leggi_ingresso(percorso);
+    decompila::FileLetti letti{dati[Formato::celle], dati[Formato::tabella], std::nullopt};
+    if (dati.contains(Formato::tracciato)) letti.tracciato = dati[Formato::tracciato];
+    return decompila::decompila(letti);
+}
+
+// The two texts under the names compile expects for the table's route and train.
+std::vector<FileNuovo> testi_di(const decompila::Decompilazione& d) {
+    Stato nomi;
+    nomi.nome_percorso = d.percorso;
+    nomi.numero_treno = d.treno;
+    return {{nome_testo_linea(nomi), d.testo_linea}, {nome_testo_treno(nomi), d.testo_treno}};
+}
+
+// Texts already in the output folder stop the command unless --force: each is named.
+bool gia_presenti(const std::vector<FileNuovo>& testi, const OpzioniDecompile& o, Rapporto& r) {
+    bool presenti = false;
+    for (const FileNuovo& t : testi) {
+        if (o.forza || !occupato(o.uscita / t.nome)) continue;
+        r.messaggio("scenario: " + (o.uscita / t.nome).string() + " esiste gia'");
+        presenti = true;
+    }
+    if (presenti) r.messaggio("scenario: nessun file scritto: --force li sostituisce.");
+    return presenti;
+}
+
 void riporta_prova(const decompila::Decompilazione& d, Rapporto& r) {
     if (const auto guasto = decompila::guasto_dei_testi(d)) r.messaggio("scenario: compilati, i testi danno" + *guasto);
     if (!d.con_geometria)
@@ -174,12 +203,7 @@ void aggiungi_decompile(CLI::App& app, int& stato, Rapporto& r) {
 
 int esegui_decompile(const OpzioniDecompile& o, Rapporto& r) {
     const FilePerFormato f = trova_file(o);
-    std::map<Formato, std::string> dati;
-    for (const auto& [formato, percorso] : f) dati[formato] = leggi_ingresso(percorso);
-    decompila::FileLetti letti{dati[Formato::celle], dati[Formato::tabella], std::nullopt};
-    if (dati.contains(Formato::tracciato)) letti.tracciato = dati[Formato::tracciato];
-
-    const decompila::Decompilazione d = decompila::decompila(letti);
+    const decompila::Decompilazione d = decompila_file(f);
     if (d.non_compilato) {
         r.messaggio("scenario: non e' uno scenario compilato: " + *d.non_compilato + "; nessun file scritto.");
         return uscita::guasto_registrato;
@@ -188,24 +212,11 @@ int esegui_decompile(const OpzioniDecompile& o, Rapporto& r) {
         r.messaggio("scenario: " + *motivo + "; nessun file scritto.");
         return uscita::guasto_registrato;
     }
-
-    Stato nomi;
-    nomi.nome_percorso = d.percorso;
-    nomi.numero_treno = d.treno;
-    const std::vector<FileNuovo> testi = {{nome_testo_linea(nomi), d.testo_linea}, {nome_testo_treno(nomi), d.testo_treno}};
+    const std::vector<FileNuovo> testi = testi_di(d);
     std::vector<fs::path> ingressi;
     for (const auto& [formato, percorso] : f) ingressi.push_back(percorso);
     controlla_uscite({testi[0].nome, testi[1].nome}, o.uscita, ingressi);
-    bool presenti = false;
-    for (const FileNuovo& t : testi) {
-        if (o.forza || !occupato(o.uscita / t.nome)) continue;
-        r.messaggio("scenario: " + (o.uscita / t.nome).string() + " esiste gia'");
-        presenti = true;
-    }
-    if (presenti) {
-        r.messaggio("scenario: nessun file scritto: --force li sostituisce.");
-        return uscita::uso_errato;
-    }
+    if (gia_presenti(testi, o, r)) return uscita::uso_errato;
 
     std::error_code ec;
     fs::create_directories(o.uscita, ec);
