@@ -9,6 +9,7 @@
 #include "compiler/decodifica_celle.h"
 #include "compiler/decodifica_tabella.h"
 #include "compiler/decodifica_tracciato.h"
+#include "compiler/diagnostica.h"
 #include "compiler/decompila_confronto.h"
 #include "compiler/decompila_geometria.h"
 #include "compiler/decompila_oggetti.h"
@@ -48,8 +49,16 @@ std::optional<std::string> non_compilato(const Letti& l) {
 struct Compilati {
     Esito esito = Esito::completato;
     std::int32_t codice_errore = 0, posizione_errore = 0;
+    std::vector<std::string> errori;  // the report's faults, each whole
     std::optional<std::string> celle, tabella, tracciato;
 };
+
+std::vector<std::string> errori_di(const Stato& s, Esito esito) {
+    std::vector<std::string> errori;
+    for (const Diagnostica& x : diagnostica(s, esito, {nome_testo_linea(s), nome_testo_treno(s)}))
+        if (x.livello == Diagnostica::Livello::errore) errori.push_back(testo_diagnostica(x));
+    return errori;
+}
 
 Compilati compila(const Decompilazione& d, const std::string& linea, const std::string& treno, bool geometria) {
     Stato s;
@@ -63,6 +72,7 @@ Compilati compila(const Decompilazione& d, const std::string& linea, const std::
     c.esito = memorizza_percorso(s, a, j);
     c.codice_errore = s.codice_errore;
     c.posizione_errore = s.posizione_errore;
+    c.errori = errori_di(s, c.esito);
     const auto preso = [&a](const std::string& nome) -> std::optional<std::string> {
         const auto it = a.file.find(nome);
         return it == a.file.end() ? std::nullopt : std::optional<std::string>(it->second);
@@ -215,6 +225,7 @@ Decompilazione decompila(const FileLetti& f) {
     d.esito = c.esito;
     d.codice_errore = c.codice_errore;
     d.posizione_errore = c.posizione_errore;
+    d.errori = c.errori;
     confronta(l, f, c, rec.ragioni, d);
     return d;
 }

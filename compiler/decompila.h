@@ -34,10 +34,13 @@ struct Decompilazione {
     std::string testo_treno;
     bool con_geometria = false;  // the texts compile with the line geometry
 
-    // What compiling the texts records, as `scenario compile` would report it.
+    // What compiling the texts records, and its report as `scenario compile`
+    // gives it (FILE:LINE:COL: errore N ..., the line, the caret, the hint),
+    // the texts named by their bare file names.
     Esito esito = Esito::completato;
     std::int32_t codice_errore = 0;
     std::int32_t posizione_errore = 0;
+    std::vector<std::string> errori;
 
     // Every place where the compiled texts differ from the files: empty for
     // a perfect round trip.
@@ -45,9 +48,5 @@ struct Decompilazione {
 };
 
 Decompilazione decompila(const FileLetti& f);
-
-// What compiling the texts recorded, as `scenario compile` reports it
-// (" Errore n. 13 al metro 3400: ..."), or nothing for a faultless compile.
-std::optional<std::string> guasto_dei_testi(const Decompilazione& d);
 
 }  // namespace scenario::decompila

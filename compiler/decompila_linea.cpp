@@ -13,7 +13,7 @@
 namespace scenario::decompila {
 namespace {
 
-bool di_tipo(const Cella& c, TipoCella t) { return c.tipo == static_cast<decltype(c.tipo)>(t); }
+bool di_tipo(const Cella& c, TipoCella t) { return c.tipo == t; }
 
 Luogo voce(std::size_t slot, std::string campo) {
     return {FileScenario::tabella, static_cast<std::int64_t>(slot), std::move(campo)};

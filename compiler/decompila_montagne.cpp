@@ -17,8 +17,8 @@ constexpr std::size_t sezioni_massime = 80;  // the reader's tables
 constexpr std::int64_t distacco_stretto = 150;
 constexpr std::uint8_t tipo_vicina = 3;  // what the compile makes of a section that near
 
-bool marcatore(const Cella& c) { return c.tipo == static_cast<decltype(c.tipo)>(TipoCella::marcatore_montagna); }
-bool vuota(const Cella& c) { return c.tipo == static_cast<decltype(c.tipo)>(TipoCella::vuota); }
+bool marcatore(const Cella& c) { return c.tipo == TipoCella::marcatore_montagna; }
+bool vuota(const Cella& c) { return c.tipo == TipoCella::vuota; }
 
 struct Tratto {
     std::size_t da, a;

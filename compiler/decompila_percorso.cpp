@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 
+#include "compiler/modello.h"
 #include "compiler/percorso.h"
 #include "compiler/posa.h"
 
@@ -14,14 +15,14 @@ namespace {
 
 constexpr int tentativi = 8;  // candidate rows tried for one stray point
 
-bool punto_180(const Cella& c) { return c.tipo == tipo_abbattimento && c.valore == valore_abbattimento; }
+bool punto_180(const Cella& c) { return c.tipo == TipoCella::abbattimento && c.valore == valore_abbattimento; }
 
 // The candidate's cells after the pass, with the cells of `righe` holding rows of 180.
 std::vector<Cella> dopo_il_percorso(const Stato& prima, const std::set<std::size_t>& righe) {
     Stato s = prima;
     for (const std::size_t k : righe) {
         if (k >= s.celle.size()) continue;
-        s.celle[k].tipo = tipo_abbattimento;
+        s.celle[k].tipo = TipoCella::abbattimento;
         s.celle[k].valore = valore_abbattimento;
     }
     percorri_celle(s);
@@ -34,7 +35,7 @@ std::vector<Cella> dopo_il_percorso(const Stato& prima, const std::set<std::size
 std::optional<std::size_t> primo_scarto(const std::vector<Cella>& dopo, const std::vector<Cella>& file,
                                         const std::set<std::size_t>& da_180) {
     for (std::size_t k = 0; k < std::min(dopo.size(), file.size()); ++k) {
-        if (k == 1) continue;
+        if (k == cella_marcatore) continue;
         const bool uguali = dopo[k].tipo == file[k].tipo && dopo[k].valore == file[k].valore;
         if (!uguali && !(da_180.contains(k) && libera(dopo[k]))) return k;
     }

@@ -13,7 +13,7 @@ namespace {
 constexpr std::int64_t soglia_avviso = 1500;  // slowdowns beyond it get a warning board
 constexpr std::int64_t celle_avviso = 24;     // the board's distance from the start, in cells
 
-bool di_tipo(const Cella& c, TipoCella t) { return c.tipo == static_cast<decltype(c.tipo)>(t); }
+bool di_tipo(const Cella& c, TipoCella t) { return c.tipo == t; }
 
 std::int32_t n32(std::int64_t v) { return static_cast<std::int32_t>(v); }
 

@@ -171,7 +171,8 @@ bool gia_presenti(const std::vector<FileNuovo>& testi, const OpzioniDecompile& o
 }
 
 void riporta_prova(const decompila::Decompilazione& d, Rapporto& r) {
-    if (const auto guasto = decompila::guasto_dei_testi(d)) r.messaggio("scenario: compilati, i testi danno" + *guasto);
+    if (!d.errori.empty()) r.messaggio("scenario: compilati, i testi danno questi errori (i file compilati vengono scritti lo stesso):");
+    for (const std::string& e : d.errori) r.messaggio(e);
     if (!d.con_geometria)
         r.messaggio("scenario: senza la geometria della linea i testi non hanno curve: compilali con --no-geometry.");
     if (d.differenze.empty()) {

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "tests/app/archivio_temporaneo.h"
-#include "tests/app/esegui.h"
+#include "tests/supporto/archivio_temporaneo.h"
+#include "tests/supporto/esegui.h"
 
 namespace scenario {
 namespace {
