@@ -5,6 +5,8 @@
 #include <bit>
 #include <charconv>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <iostream>
 
@@ -243,6 +245,30 @@ TEST(DecompilaNonCompilato, RefusesWithTheFailedCheck) {
         EXPECT_NE(d.non_compilato->find(c.nel_messaggio), std::string::npos) << *d.non_compilato;
         EXPECT_TRUE(d.testo_linea.empty() && d.testo_treno.empty() && d.differenze.empty());
     }
+}
+
+// The fenced block of docs/FORMATO.md with this info string, lines ended by CR LF.
+std::string blocco_del_documento(const std::string& tipo) {
+    std::ifstream in(std::filesystem::path(CARTELLA_SORGENTI) / "docs" / "FORMATO.md", std::ios::binary);
+    std::string riga, testo;
+    bool dentro = false;
+    while (std::getline(in, riga)) {
+        if (dentro && riga.starts_with("```")) return testo;
+        if (dentro) testo += riga + "\r\n";
+        if (riga == "```" + tipo) dentro = true;
+    }
+    ADD_FAILURE() << "no block " << tipo << " in docs/FORMATO.md";
+    return testo;
+}
+
+// The document's example of a decompile is what the decompiler writes.
+TEST(DecompilaDocumento, TheExampleOfFormatoIsWhatItWrites) {
+    const FileCompilati f =
+        compila(blocco_del_documento("sorgente-linea"), blocco_del_documento("sorgente-treno"), "Esempio", "1");
+    const Decompilazione d = decompila_file(f);
+    EXPECT_TRUE(d.differenze.empty()) << elenco(d);
+    EXPECT_EQ(d.testo_linea, blocco_del_documento("decompilato-linea"));
+    EXPECT_EQ(d.testo_treno, blocco_del_documento("decompilato-treno"));
 }
 
 std::uint64_t quanti_scenari() {
