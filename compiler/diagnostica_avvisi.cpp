@@ -331,15 +331,15 @@ std::string dove_va(TipoRecord tipo, std::int64_t metro) {
         case TipoRecord::aderenza:
             return "il nuovo valore vale dalla cella " + in_cifre(cella_vicina(metro)) + ", cioe' dal metro " +
                    in_cifre(cella_vicina(metro) * metri_cella);
-        case TipoRecord::montagna:
-        case TipoRecord::curva: return "viene arrotondato a un multiplo di 50 m";
+        case TipoRecord::montagna: return "viene arrotondato a un multiplo di 50 m";
         default: return "va nel" + cella_e_metri(cella_di(metro));
     }
 }
 
 void fuori_passo(Raccolta& r, const RecordLetto& k) {
-    // Stations, progressives and the signal repetition have faults of their own.
-    if (k.tipo == TipoRecord::stazione || k.tipo == TipoRecord::ripetizione) return;
+    // Stations, progressives and the signal repetition have faults of their
+    // own; a curve is drawn metre by metre, from its metres as written.
+    if (k.tipo == TipoRecord::stazione || k.tipo == TipoRecord::ripetizione || k.tipo == TipoRecord::curva) return;
     for (const Metro& m : metri_del_record(k)) {
         const auto campo = m.campo;
         const auto letto = valore(k, campo);

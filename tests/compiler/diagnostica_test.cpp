@@ -301,6 +301,13 @@ TEST(RapportoCompleto, WithoutGeometryCurvesAreNotUnknownKeywords) {
     EXPECT_TRUE(con.d.empty()) << testo_diagnostica(con.d.front());
 }
 
+// The plan takes a curve's start and length to the metre: off the 50 m step
+// is no cause for a warning (a long line has thousands of such curves).
+TEST(RapportoCompleto, CurvesOffTheCellStepAreDrawnAsWritten) {
+    const Compilato c = compila(linea("curvas3, 1030, 47\r\ncurvad2, 1261, 10\r\n"), treno_vuoto);
+    EXPECT_TRUE(c.d.empty()) << testo_diagnostica(c.d.front());
+}
+
 TEST(RapportoCompleto, PositionsAreLinesAndByteColumnsFromOne) {
     // A lone CR belongs to its line; LF and CR LF end one.
     const Compilato c = compila(linea(), "[generale]\nx\r y\r\n  segnlae, 1\r\n");
