@@ -88,15 +88,26 @@ std::string codifica_voci(const Stato& s) {
     return out;
 }
 
-// tracciato already holds its elements in file order (coordinate 0 of every
-// metre, then coordinate 1), so the file is the vector from front to back.
-// Up to two million elements: the file is sized first and filled in place.
-std::string codifica_tracciato(const Stato& s) {
+std::string codifica_elementi(std::span<const Elemento> elementi) {
     std::size_t dimensione = 0;
-    for (const Elemento& e : s.tracciato) dimensione += byte_elemento(e);
+    for (const Elemento& e : elementi) dimensione += byte_elemento(e);
     std::string out(dimensione, '\0');
     char* p = out.data();
-    for (const Elemento& e : s.tracciato) p = codifica_elemento(p, e);
+    for (const Elemento& e : elementi) p = codifica_elemento(p, e);
+    return out;
+}
+
+// Coordinate 0 of every metre, then coordinate 1, each metre's element as
+// the table gives it.
+std::string codifica_tracciato(const Stato& s) {
+    const Geometria& g = s.tracciato;
+    std::size_t dimensione = 0;
+    for (int k = 0; k < 2 && g.esiste(); ++k)
+        for (std::int64_t m = 0; m <= g.ultimo_metro(); ++m) dimensione += byte_elemento(g.elemento(m, k));
+    std::string out(dimensione, '\0');
+    char* p = out.data();
+    for (int k = 0; k < 2 && g.esiste(); ++k)
+        for (std::int64_t m = 0; m <= g.ultimo_metro(); ++m) p = codifica_elemento(p, g.elemento(m, k));
     return out;
 }
 

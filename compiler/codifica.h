@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 
 #include "compiler/stato.h"
@@ -27,5 +28,8 @@ std::size_t byte_elemento(const Elemento& e);
 // Every element of tracciato, metre index fastest: a u16 tag, then an i16
 // for tag 2, a double for tag 5, nothing for tag 0.
 std::string codifica_tracciato(const Stato& s);
+
+// Elements of any shape in file order, as a decoder reads them back.
+std::string codifica_elementi(std::span<const Elemento> elementi);
 
 }  // namespace scenario

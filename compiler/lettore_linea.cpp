@@ -42,7 +42,7 @@ void coda_linea(LetturaLinea& l) {
     l.a.elimina(nome_testo_linea(l.s));
     if (!l.s.griglia_creata) return;
     coda_progressione(l.s, l.pendenza);
-    if (!l.s.tracciato.empty()) rettilineo(l, std::int64_t{l.s.lunghezza_estesa} - 2, false);
+    if (l.s.tracciato.esiste()) rettilineo(l.s, std::int64_t{l.s.lunghezza_estesa} - 2, false);
 }
 
 // Up to the start of the general section; false when the reader stops there.

@@ -12,10 +12,8 @@ void crea_griglia(Stato& s, std::int32_t L) {
     s.numero_celle = static_cast<std::int32_t>(dividi_vicino(s.lunghezza_estesa, metri_cella));
     s.celle.assign(static_cast<std::size_t>(s.numero_celle) + 1, Cella{});
     s.tracce.origine.assign(s.celle.size(), origine_nessuna);
-    s.tracciato.clear();
-    if (s.scrivi_tracciato != 0) {
-        s.tracciato.assign(2 * (static_cast<std::size_t>(s.lunghezza_estesa) + 1), Elemento{});
-    }
+    s.tracciato.cancella();
+    if (s.scrivi_tracciato != 0) s.tracciato.crea(s.lunghezza_estesa);
     s.griglia_creata = true;
 }
 

@@ -11,32 +11,7 @@ namespace {
 
 constexpr std::int64_t limite_geometria = lunghezza_massima;
 
-std::size_t indice(const Stato& s, std::int64_t m, int k) {
-    return static_cast<std::size_t>(k) * (static_cast<std::size_t>(s.lunghezza_estesa) + 1) +
-           static_cast<std::size_t>(m);
-}
-
-double coordinata(const Stato& s, std::int64_t m, int k) {
-    const Elemento& e = s.tracciato[indice(s, m, k)];
-    switch (e.tag) {
-        case Elemento::Tag::intero: return e.intero;
-        case Elemento::Tag::doppio: return e.doppio;
-        case Elemento::Tag::vuoto: break;
-    }
-    return 0.0;
-}
-
-void poni(Stato& s, std::int64_t m, int k, double valore) {
-    Elemento& e = s.tracciato[indice(s, m, k)];
-    e.tag = Elemento::Tag::doppio;
-    e.doppio = valore;
-}
-
-void poni_intero(Stato& s, std::int64_t m, int k, std::int16_t valore) {
-    Elemento& e = s.tracciato[indice(s, m, k)];
-    e.tag = Elemento::Tag::intero;
-    e.intero = valore;
-}
+double coordinata(const Stato& s, std::int64_t m, int k) { return s.tracciato.coordinata(m, k); }
 
 // Never past the table's last metre, whatever a record asks for.
 std::int64_t entro_tracciato(const Stato& s, std::int64_t fino) {
@@ -56,42 +31,30 @@ std::optional<double> curvatura(std::string_view chiave) {
 }
 
 // Arc of curvature k on to metre `fino`; false past the geometry limit.
-bool arco(LetturaLinea& l, std::int64_t fino, double k) {
-    Stato& s = l.s;
-    std::int64_t& m = l.cursore_tracciato;
-    for (fino = entro_tracciato(s, fino); m <= fino;) {
+bool arco(Stato& s, std::int64_t fino, double k) {
+    for (fino = entro_tracciato(s, fino); s.tracciato.prossimo_metro() <= fino;) {
+        const std::int64_t m = s.tracciato.prossimo_metro();
         const double x = coordinata(s, m - 1, 0);
         const double y = coordinata(s, m - 1, 1);
         const double d0 = x - coordinata(s, m - 2, 0);
         const double d1 = y - coordinata(s, m - 2, 1);
-        poni(s, m, 0, (x + d0) + (k * d1));
-        poni(s, m, 1, (y + d1) - (k * d0));
-        ++m;
-        if (m > limite_geometria) return false;
+        s.tracciato.aggiungi((x + d0) + (k * d1), (y + d1) - (k * d0));
+        if (s.tracciato.prossimo_metro() > limite_geometria) return false;
     }
     return true;
 }
 
 }  // namespace
 
-void punti_iniziali(Stato& s) {
-    if (s.tracciato.empty()) return;
-    poni_intero(s, 0, 0, 0);
-    poni_intero(s, 0, 1, 0);
-    poni_intero(s, 1, 0, 0);
-    poni_intero(s, 1, 1, 1);
-}
+void punti_iniziali(Stato& s) { s.tracciato.poni_punti_fissi(); }
 
-bool rettilineo(LetturaLinea& l, std::int64_t fino, bool con_limite) {
-    Stato& s = l.s;
-    std::int64_t& m = l.cursore_tracciato;
-    for (fino = entro_tracciato(s, fino); m <= fino;) {
+bool rettilineo(Stato& s, std::int64_t fino, bool con_limite) {
+    for (fino = entro_tracciato(s, fino); s.tracciato.prossimo_metro() <= fino;) {
+        const std::int64_t m = s.tracciato.prossimo_metro();
         const double x = coordinata(s, m - 1, 0);
         const double y = coordinata(s, m - 1, 1);
-        poni(s, m, 0, x + (x - coordinata(s, m - 2, 0)));
-        poni(s, m, 1, y + (y - coordinata(s, m - 2, 1)));
-        ++m;
-        if (con_limite && m > limite_geometria) return false;
+        s.tracciato.aggiungi(x + (x - coordinata(s, m - 2, 0)), y + (y - coordinata(s, m - 2, 1)));
+        if (con_limite && s.tracciato.prossimo_metro() > limite_geometria) return false;
     }
     return true;
 }
@@ -106,8 +69,8 @@ Passo record_curva(LetturaLinea& l, std::string_view chiave) {
     if (fine > l.s.lunghezza_estesa) return l.oltre_griglia(s0, Campo{1});
     const auto k = curvatura(chiave);
     if (!k) return l.ferma(Guasto::curva_senza_classe, sulla_chiave);
-    if (l.s.tracciato.empty()) return Passo::avanti;
-    if (!rettilineo(l, s0, true) || !arco(l, fine, *k)) return l.ferma(Guasto::curva_senza_classe, Campo{1});
+    if (!l.s.tracciato.esiste()) return Passo::avanti;
+    if (!rettilineo(l.s, s0, true) || !arco(l.s, fine, *k)) return l.ferma(Guasto::curva_senza_classe, Campo{1});
     return Passo::avanti;
 }
 

@@ -177,7 +177,6 @@ std::uint8_t pendenza_in_cella(std::int32_t g);
 
 struct LetturaLinea : Lettura {
     Progressione pendenza{&Cella::pendenza_cella, &pendenza_in_cella};
-    std::int64_t cursore_tracciato = 2;                   // next metre of the plan geometry
     std::int32_t prossima_tabella = slot::ultimo_posto;  // voci slot of the next board text
 };
 
@@ -191,9 +190,10 @@ Passo record_montagna(LetturaLinea& l);
 Passo record_indicatore(LetturaLinea& l);
 Passo record_cartello(LetturaLinea& l);
 
-// Plan geometry: straight on to metre `fino` (inclusive). False when the
-// cursor passes the geometry limit on the way (only curves ask for that test).
-bool rettilineo(LetturaLinea& l, std::int64_t fino, bool con_limite);
+// Plan geometry: straight on to metre `fino` (inclusive) from the next metre
+// to compute (the geometry cursor). False when the cursor passes the geometry
+// limit on the way (only curves ask for that test).
+bool rettilineo(Stato& s, std::int64_t fino, bool con_limite);
 // Metres 0 and 1 as the two fixed 16-bit points.
 void punti_iniziali(Stato& s);
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "compiler/geometria.h"
 #include "compiler/modello.h"
 #include "compiler/tracce.h"
 
@@ -48,14 +49,6 @@ struct Voce {
     std::int32_t numero4 = 0;
 };
 
-// One element of the plan geometry: never assigned, a 16-bit integer or a double.
-struct Elemento {
-    enum class Tag : std::uint16_t { vuoto = 0, intero = 2, doppio = 5 };
-    Tag tag = Tag::vuoto;
-    std::int16_t intero = 0;
-    double doppio = 0.0;
-};
-
 struct Stato {
     std::string nome_percorso;  // route name, Windows-1252 bytes
     std::string numero_treno;   // train number, a text
@@ -67,8 +60,7 @@ struct Stato {
 
     std::vector<Cella> celle;  // indices 0 .. numero_celle
     std::array<Voce, slot::numero_voci> voci{};
-    // Plan coordinates, metre index fastest: element (m, k) is at k * (lunghezza_estesa + 1) + m.
-    std::vector<Elemento> tracciato;
+    Geometria tracciato;  // plan coordinates, one pair per metre, when asked for
 
     std::array<std::int32_t, massimo_montagne + 1> inizio_montagne{};
     std::array<std::int32_t, massimo_montagne + 1> fine_montagne{};

@@ -67,20 +67,40 @@ TEST(CodificaVoci, TestoOltre65535ByteTroncatoPerRestareLeggibile) {
     EXPECT_EQ(dati[record + 34 + 65535 + 1], '\x01');    // the next record starts where its length says
 }
 
+// Elements of any shape, as a decoder gives them back.
 TEST(CodificaTracciato, TreMetriConEtichette0_2_5) {
-    Stato s;
-    s.lunghezza_estesa = 2;
     using T = Elemento::Tag;
-    s.tracciato = {
+    const std::vector<Elemento> elementi = {
         {T::intero, 0, 0.0}, {T::intero, -1, 0.0}, {T::doppio, 0, 1.5},  // coordinate 0, metres 0 .. 2
         {T::intero, 1, 0.0}, {T::vuoto, 5, 9.0},   {T::doppio, 0, -2.0},  // coordinate 1, metres 0 .. 2
     };
-    EXPECT_EQ(codifica_tracciato(s), byte({2, 0, 0, 0,                                      //
+    EXPECT_EQ(codifica_elementi(elementi), byte({2, 0, 0, 0,                                      //
                                            2, 0, 0xFF, 0xFF,                                //
                                            5, 0, 0, 0, 0, 0, 0, 0, 0xF8, 0x3F,              //
                                            2, 0, 1, 0,                                      //
                                            0, 0,                                            //
                                            5, 0, 0, 0, 0, 0, 0, 0, 0x00, 0xC0}));
+}
+
+// The compiler's own table: the fixed points as tag 2, the computed metres as
+// tag 5, the tail as tag 0, coordinate 0 of every metre first.
+TEST(CodificaTracciato, PuntiFissiMetriCalcolatiECoda) {
+    Stato s;
+    s.tracciato.crea(3);
+    s.tracciato.poni_punti_fissi();
+    ASSERT_TRUE(s.tracciato.aggiungi(1.5, -2.0));
+    EXPECT_EQ(codifica_tracciato(s), byte({2, 0, 0, 0, 2, 0, 0, 0,                     // coordinate 0, metres 0, 1
+                                           5, 0, 0, 0, 0, 0, 0, 0, 0xF8, 0x3F, 0, 0,  // metre 2, metre 3 unassigned
+                                           2, 0, 0, 0, 2, 0, 1, 0,                     // coordinate 1
+                                           5, 0, 0, 0, 0, 0, 0, 0, 0x00, 0xC0, 0, 0}));
+}
+
+TEST(CodificaTracciato, SenzaPuntiFissiNullaEAssegnato) {
+    Stato s;
+    s.tracciato.crea(1);
+    EXPECT_EQ(codifica_tracciato(s), byte({0, 0, 0, 0, 0, 0, 0, 0}));
+    s.tracciato.cancella();
+    EXPECT_EQ(codifica_tracciato(s), "");
 }
 
 }  // namespace

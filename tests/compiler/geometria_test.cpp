@@ -8,18 +8,35 @@
 namespace scenario::test {
 namespace {
 
-const Elemento& elemento(const Stato& s, std::int64_t m, int k) {
-    return s.tracciato.at(static_cast<std::size_t>(k) * (static_cast<std::size_t>(s.lunghezza_estesa) + 1) +
-                          static_cast<std::size_t>(m));
+Elemento elemento(const Stato& s, std::int64_t m, int k) {
+    EXPECT_LE(m, s.tracciato.ultimo_metro());
+    return s.tracciato.elemento(m, k);
 }
 
 // A point of the plan as doubles, whatever its tag.
 std::pair<double, double> punto(const Stato& s, std::int64_t m) {
     const auto valore = [&](int k) {
-        const Elemento& e = elemento(s, m, k);
+        const Elemento e = elemento(s, m, k);
         return e.tag == Elemento::Tag::intero ? static_cast<double>(e.intero) : e.doppio;
     };
     return {valore(0), valore(1)};
+}
+
+// The table holds what the reader computes and nothing past its last metre.
+TEST(Geometria, TheTableGrowsMetreByMetreUpToItsLastMetre) {
+    Geometria g;
+    g.crea(3);
+    EXPECT_EQ(g.elementi(), 8);
+    EXPECT_EQ(g.prossimo_metro(), 2);
+    EXPECT_TRUE(g.aggiungi(1.0, 2.0));
+    EXPECT_TRUE(g.aggiungi(3.0, 4.0));
+    EXPECT_FALSE(g.aggiungi(5.0, 6.0));
+    EXPECT_EQ(g.prossimo_metro(), 4);
+    EXPECT_EQ(g.coordinata(3, 1), 4.0);
+    EXPECT_EQ(g.coordinata(1, 1), 0.0);  // no fixed points yet: unassigned reads as 0
+    g.crea(10);                           // a second route length starts afresh
+    EXPECT_EQ(g.prossimo_metro(), 2);
+    EXPECT_EQ(g.elemento(2, 0).tag, Elemento::Tag::vuoto);
 }
 
 TEST(Geometria, FirstTwoMetresAreFixedIntegersAndTheTailRunsStraight) {

@@ -140,7 +140,7 @@ TEST(GuastiLinea, ASecondRouteLengthOutOfRangeKeepsTheFirstGrid) {
     EXPECT_EQ(p.s.voci[84].numero2, 2000000);
     EXPECT_TRUE(p.s.griglia_creata);
     EXPECT_EQ(p.s.numero_celle, 160);
-    EXPECT_EQ(p.s.tracciato.front().tag, Elemento::Tag::vuoto);  // never got past the general section
+    EXPECT_EQ(p.s.tracciato.elemento(0, 0).tag, Elemento::Tag::vuoto);  // never got past the general section
 }
 
 TEST(GuastiLinea, AReadingFaultKeepsTheValuesStoredBeforeIt) {

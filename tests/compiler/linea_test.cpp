@@ -27,7 +27,7 @@ TEST_P(SizingTheGrid, ExtendedLengthAndCellCountTiesToEven) {
     EXPECT_EQ(p.s.lunghezza_estesa, GetParam().estesa);
     EXPECT_EQ(p.s.numero_celle, GetParam().celle);
     EXPECT_EQ(p.s.celle.size(), static_cast<std::size_t>(GetParam().celle) + 1);
-    EXPECT_EQ(p.s.tracciato.size(), 2 * (static_cast<std::size_t>(GetParam().estesa) + 1));
+    EXPECT_EQ(p.s.tracciato.elementi(), 2 * (std::int64_t{GetParam().estesa} + 1));
     EXPECT_EQ(p.s.voci[84].numero2, std::stoi(GetParam().lunghezza));
 }
 
@@ -100,7 +100,7 @@ TEST(LineaGenerale, WithoutGeometryNoPlanTable) {
     p.s.scrivi_tracciato = 0;
     p.esegui_linea(linea_con("curvas4, 0, 100\r\n"));
     ASSERT_EQ(p.s.codice_errore, 0);
-    EXPECT_TRUE(p.s.tracciato.empty());
+    EXPECT_FALSE(p.s.tracciato.esiste());
 }
 
 // Comment fields: ten in a row are passed over in the general section, two

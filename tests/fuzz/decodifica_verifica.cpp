@@ -40,8 +40,7 @@ Esito decodifica(FileCompilato f, std::string_view dati) {
             if (r.dati.elementi.size() != 2 * (static_cast<std::size_t>(r.dati.lunghezza_estesa) + 1)) {
                 return {std::nullopt, {}, "lunghezza_estesa does not fit the elements"};
             }
-            s.tracciato = std::move(r.dati.elementi);
-            return {std::nullopt, codifica_tracciato(s), {}};
+            return {std::nullopt, codifica_elementi(r.dati.elementi), {}};
         }
     }
     return {};

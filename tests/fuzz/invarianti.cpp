@@ -72,8 +72,8 @@ std::string verifica_griglia(const Compilazione& c) {
     if (s.codice_errore == 0 && std::int64_t{s.voci[84].numero2} + margine_griglia != L) {
         return "grid not sized from the route length";
     }
-    const std::size_t tracciato = c.ingresso.geometria != 0 ? 2 * (static_cast<std::size_t>(L) + 1) : 0;
-    if (s.celle.size() != static_cast<std::size_t>(s.numero_celle) + 1 || s.tracciato.size() != tracciato) {
+    const std::int64_t tracciato = c.ingresso.geometria != 0 ? 2 * (std::int64_t{L} + 1) : 0;
+    if (s.celle.size() != static_cast<std::size_t>(s.numero_celle) + 1 || s.tracciato.elementi() != tracciato) {
         return "cell grid or plan table of the wrong size";
     }
     return {};

@@ -66,15 +66,14 @@ inline Elemento elemento_da_json(const nlohmann::json& tag, const nlohmann::json
 }
 
 inline std::string tracciato_da_json(const nlohmann::json& j) {
-    Stato s;
     const std::size_t metri = j.at("lunghezza_estesa").get<std::size_t>() + 1;
-    s.tracciato.assign(2 * metri, Elemento{});
+    std::vector<Elemento> elementi(2 * metri);
     for (const auto& m : j.at("metri")) {
         const std::size_t metro = m.at("metro").get<std::size_t>();
-        s.tracciato.at(metro) = elemento_da_json(m.at("tag_x"), m.at("x"));
-        s.tracciato.at(metro + metri) = elemento_da_json(m.at("tag_y"), m.at("y"));
+        elementi.at(metro) = elemento_da_json(m.at("tag_x"), m.at("x"));
+        elementi.at(metro + metri) = elemento_da_json(m.at("tag_y"), m.at("y"));
     }
-    return codifica_tracciato(s);
+    return codifica_elementi(elementi);
 }
 
 }  // namespace scenario::test
