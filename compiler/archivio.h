@@ -2,17 +2,50 @@
 // The disk, the scenario tool and the tests each provide their own.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace scenario {
 
-// One file of a change of several: its bare name and its whole new content.
+// Where a file's content goes as it is made, piece by piece: large outputs
+// are never held whole in memory.
+class Destinazione {
+public:
+    virtual ~Destinazione() = default;
+    virtual void scrivi(std::string_view pezzo) = 0;
+};
+
+// Gathers the pieces into one string, for archives that keep files whole.
+class DestinazioneStringa final : public Destinazione {
+public:
+    void scrivi(std::string_view pezzo) override { testo.append(pezzo); }
+    std::string testo;
+};
+
+// One file of a change of several: its bare name and its new content, either
+// held whole in `dati` or, when `genera` is set, made as it is written.
 struct FileNuovo {
     std::string nome;
     std::string dati;
+    std::function<void(Destinazione&)> genera = {};
+
+    void contenuto(Destinazione& d) const {
+        if (genera) {
+            genera(d);
+        } else {
+            d.scrivi(dati);
+        }
+    }
+    std::string tutto() const {
+        if (!genera) return dati;
+        DestinazioneStringa d;
+        genera(d);
+        return std::move(d.testo);
+    }
 };
 
 class Archivio {
@@ -30,7 +63,7 @@ public:
     // new contents or, when it throws, all the older ones. An archive whose
     // writes cannot fail half-way may write them one by one, as here.
     virtual void scrivi_insieme(std::span<const FileNuovo> file) {
-        for (const FileNuovo& f : file) scrivi(f.nome, f.dati);
+        for (const FileNuovo& f : file) scrivi(f.nome, f.genera ? f.tutto() : f.dati);
     }
 };
 

@@ -25,12 +25,15 @@ void memorizza_dati(Stato& s, Archivio& a) {
     }
 }
 
-// One change: the simulator must never find a table beside cells of another compile.
+// One change: the simulator must never find a table beside cells of another
+// compile. Each file is encoded as the archive writes it, never held whole.
 void scrivi_compilati(const Stato& s, Archivio& a) {
     std::vector<FileNuovo> file;
-    if (s.scrivi_tracciato != 0) file.push_back({nome_tracciato(s), codifica_tracciato(s)});
-    file.push_back({nome_tabella(s), codifica_voci(s)});
-    file.push_back({nome_file_celle(s), codifica_celle(s)});
+    if (s.scrivi_tracciato != 0) {
+        file.push_back({nome_tracciato(s), {}, [&s](Destinazione& d) { codifica_tracciato(s, d); }});
+    }
+    file.push_back({nome_tabella(s), {}, [&s](Destinazione& d) { codifica_voci(s, d); }});
+    file.push_back({nome_file_celle(s), {}, [&s](Destinazione& d) { codifica_celle(s, d); }});
     a.scrivi_insieme(file);
 }
 

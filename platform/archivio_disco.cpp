@@ -30,7 +30,7 @@ void ArchivioDisco::scrivi(const std::string& nome, std::string_view dati) {
 
 void ArchivioDisco::scrivi_insieme(std::span<const FileNuovo> file) {
     LottoFile lotto(*operazioni_, cartella_);
-    for (const FileNuovo& f : file) lotto.prepara(f.nome, f.dati);
+    for (const FileNuovo& f : file) lotto.prepara(f.nome, [&f](Destinazione& d) { f.contenuto(d); });
     lotto.sostituisci();
 }
 

@@ -45,6 +45,21 @@ fs::path nome_nascosto(const fs::path& finale) {
 
 bool nome_preso(std::error_code ec) { return ec == std::errc::file_exists; }
 
+// A temporary file as a destination: the first failure is kept and every
+// later piece dropped, so the file is reported failed, never half-written.
+class DestinazioneFile final : public Destinazione {
+public:
+    DestinazioneFile(OperazioniFile& operazioni, std::FILE* f) : operazioni_(operazioni), f_(f) {}
+    void scrivi(std::string_view pezzo) override {
+        if (!errore) errore = operazioni_.scrivi(f_, pezzo);
+    }
+    std::error_code errore;
+
+private:
+    OperazioniFile& operazioni_;
+    std::FILE* f_;
+};
+
 }  // namespace
 
 LottoFile::~LottoFile() {
@@ -52,6 +67,10 @@ LottoFile::~LottoFile() {
 }
 
 void LottoFile::prepara(const std::string& nome, std::string_view dati) {
+    prepara(nome, [dati](Destinazione& d) { d.scrivi(dati); });
+}
+
+void LottoFile::prepara(const std::string& nome, const std::function<void(Destinazione&)>& contenuto) {
     Voce& v = voci_.emplace_back();
     v.finale = cartella_ / nome;
     std::FILE* f = nullptr;
@@ -65,7 +84,14 @@ void LottoFile::prepara(const std::string& nome, std::string_view dati) {
         registra_temporaneo(candidato);
     }
     if (ec) fallisci(ec, v.finale);
-    ec = operazioni_.scrivi(f, dati);
+    DestinazioneFile file(operazioni_, f);
+    try {
+        contenuto(file);
+    } catch (...) {
+        (void)operazioni_.chiudi(f);  // the temporary goes with the batch
+        throw;
+    }
+    ec = file.errore;
     if (!ec) ec = operazioni_.sincronizza(f);
     const std::error_code chiusura = operazioni_.chiudi(f);
     if (ec || chiusura) fallisci(ec ? ec : chiusura, v.finale);

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "compiler/archivio.h"
 #include "platform/operazioni_file.h"
 
 namespace scenario {
@@ -25,6 +27,9 @@ public:
     // The new content of `nome`, written, synced and closed under a name no
     // file had (".NAME.XXXXXX"). Throws GuastoFile naming `nome`.
     void prepara(const std::string& nome, std::string_view dati);
+    // The same for a content made as it is written: its pieces go straight
+    // to the temporary (the first failing write ends the file there).
+    void prepara(const std::string& nome, const std::function<void(Destinazione&)>& contenuto);
 
     // Under the folder's lock: checks every final name first (a folder or a
     // read-only older file stops the change here, with nothing changed),

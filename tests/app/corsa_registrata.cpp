@@ -104,7 +104,9 @@ void ArchivioDiario::scrivi(const std::string& nome, std::string_view dati) {
 }
 
 void ArchivioDiario::scrivi_insieme(std::span<const FileNuovo> file) {
-    apri_chiamata(TipoChiamata::scrivi_insieme, "").scritti.assign(file.begin(), file.end());
+    // Whole contents kept: a file made as it is written is made here once more.
+    auto& scritti = apri_chiamata(TipoChiamata::scrivi_insieme, "").scritti;
+    for (const FileNuovo& f : file) scritti.push_back({f.nome, f.tutto()});
     dentro_.scrivi_insieme(file);
     chiudi_chiamata();
 }

@@ -11,9 +11,11 @@
 #include <vector>
 
 #include "platform/archivio_disco.h"
+#include "platform/guasto_file.h"
 #include "platform/operazioni_file.h"
 #include "tests/supporto/archivio_temporaneo.h"
 #include "tests/app/corsa_registrata.h"
+#include "tests/app/operazioni_guaste.h"
 
 namespace scenario::test {
 namespace {
@@ -84,6 +86,31 @@ TEST(LottoFile, ATakenTemporaryNameIsDrawnAgain) {
     ASSERT_EQ(temporanei.size(), 2u);
     EXPECT_NE(temporanei[0], temporanei[1]);
     EXPECT_EQ(nomi_in(c.percorso()), std::vector<std::string>{"a.txt"});
+}
+
+// A content made as it is written: its pieces go out one by one, and the
+// first that fails ends the file there, reported, the older file kept whole.
+TEST(LottoFile, AStreamedContentStopsAtItsFirstFailedPiece) {
+    CartellaTemporanea c;
+    scrivi_file(c / "a.dat", "vecchio");
+    scrivi_file(c / "b.dat", "vecchio b");
+    OperazioniGuaste op;
+    op.guasta_prima(TipoOperazione::scrivi, "a.dat", EIO);
+    const auto tre_pezzi = [](Destinazione& d) {
+        for (const char* pezzo : {"uno", "due", "tre"}) d.scrivi(pezzo);
+    };
+    const std::vector<FileNuovo> file = {{"b.dat", "nuovo b"}, {"a.dat", {}, tre_pezzi}};
+    EXPECT_THROW(ArchivioDisco(c.percorso(), op).scrivi_insieme(file), GuastoFile);
+    std::size_t scritture_a = 0;
+    for (const Operazione& o : op.eseguite()) scritture_a += o.tipo == TipoOperazione::scrivi && o.finale == "a.dat";
+    EXPECT_EQ(scritture_a, 1u);
+    EXPECT_EQ(leggi_file(c / "a.dat"), "vecchio");
+    EXPECT_EQ(leggi_file(c / "b.dat"), "vecchio b");
+    EXPECT_EQ(nomi_in(c.percorso()), (std::vector<std::string>{"a.dat", "b.dat"}));
+
+    ArchivioDisco(c.percorso()).scrivi_insieme(file);
+    EXPECT_EQ(leggi_file(c / "a.dat"), "unoduetre");
+    EXPECT_EQ(leggi_file(c / "b.dat"), "nuovo b");
 }
 
 // Every thread waits here until all have come, then all go at once.

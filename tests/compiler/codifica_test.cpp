@@ -2,7 +2,10 @@
 // states: one cell, one general record with and without text, a short geometry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "compiler/codifica.h"
+#include "compiler/tampone.h"
 #include "tests/compiler/griglia_prova.h"
 
 namespace scenario {
@@ -101,6 +104,40 @@ TEST(CodificaTracciato, SenzaPuntiFissiNullaEAssegnato) {
     EXPECT_EQ(codifica_tracciato(s), byte({0, 0, 0, 0, 0, 0, 0, 0}));
     s.tracciato.cancella();
     EXPECT_EQ(codifica_tracciato(s), "");
+}
+
+// Every encoder hands its file on in bounded pieces, never whole, and the
+// pieces join into the same bytes as the file made in one string.
+class PezziContati final : public Destinazione {
+public:
+    void scrivi(std::string_view pezzo) override {
+        ++pezzi;
+        piu_grande = std::max(piu_grande, pezzo.size());
+        testo.append(pezzo);
+    }
+    std::size_t pezzi = 0, piu_grande = 0;
+    std::string testo;
+};
+
+TEST(CodificaAPezzi, OgniFileInPezziLimitatiCheSiRiunisconoNeiSuoiByte) {
+    Stato s = prova::griglia(20000);
+    s.voci[3].stringa = std::string(100000, 'x');  // a text longer than a piece
+    s.tracciato.crea(20000);
+    s.tracciato.poni_punti_fissi();
+    for (int m = 2; m < 15000; ++m) ASSERT_TRUE(s.tracciato.aggiungi(m * 0.5, -m * 0.25));
+    struct Caso {
+        const char* nome;
+        void (*a_pezzi)(const Stato&, Destinazione&);
+        std::string (*intero)(const Stato&);
+    };
+    for (const Caso& c : {Caso{"celle", codifica_celle, codifica_celle}, Caso{"voci", codifica_voci, codifica_voci},
+                          Caso{"tracciato", codifica_tracciato, codifica_tracciato}}) {
+        PezziContati d;
+        c.a_pezzi(s, d);
+        EXPECT_GT(d.pezzi, 1u) << c.nome;
+        EXPECT_LE(d.piu_grande, Tampone::capacita) << c.nome;
+        EXPECT_EQ(d.testo, c.intero(s)) << c.nome;
+    }
 }
 
 }  // namespace
