@@ -3,13 +3,6 @@
 #include "compiler/geometria.h"
 
 namespace scenario {
-namespace {
-
-// The fixed points: metre 0 at (0, 0), metre 1 at (0, 1).
-constexpr std::int16_t punto_fisso(std::int64_t m, int k) { return m == 1 && k == 1 ? 1 : 0; }
-
-}  // namespace
-
 void Geometria::crea(std::int32_t lunghezza_estesa) {
     cancella();
     ultimo_metro_ = lunghezza_estesa;
@@ -30,13 +23,6 @@ void Geometria::cancella() {
 
 void Geometria::poni_punti_fissi() { punti_fissi_ = esiste() && ultimo_metro_ >= 1; }
 
-bool Geometria::aggiungi(double x, double y) {
-    if (prossimo_metro() > ultimo_metro_) return false;
-    x_.push_back(x);
-    y_.push_back(y);
-    return true;
-}
-
 Elemento Geometria::elemento(std::int64_t m, int k) const {
     Elemento e;
     if (m < 2) {
@@ -49,11 +35,6 @@ Elemento Geometria::elemento(std::int64_t m, int k) const {
         e.doppio = calcolati(k)[static_cast<std::size_t>(m - 2)];
     }
     return e;
-}
-
-double Geometria::coordinata(std::int64_t m, int k) const {
-    if (m < 2) return punti_fissi_ ? punto_fisso(m, k) : 0.0;
-    return m < prossimo_metro() ? calcolati(k)[static_cast<std::size_t>(m - 2)] : 0.0;
 }
 
 }  // namespace scenario

@@ -40,11 +40,20 @@ public:
 
     // The next metre to compute: 2 and on. Only the fixed points come before it.
     std::int64_t prossimo_metro() const { return 2 + static_cast<std::int64_t>(x_.size()); }
-    // Assigns the next metre; false past the table's last metre.
-    bool aggiungi(double x, double y);
+    // Assigns the next metre; false past the table's last metre. Inline with
+    // coordinata: the reader calls them for every metre of the route.
+    bool aggiungi(double x, double y) {
+        if (prossimo_metro() > ultimo_metro_) return false;
+        x_.push_back(x);
+        y_.push_back(y);
+        return true;
+    }
 
     // Coordinate k (0 or 1) of metre m, 0.0 where never assigned.
-    double coordinata(std::int64_t m, int k) const;
+    double coordinata(std::int64_t m, int k) const {
+        if (m < 2) return punti_fissi_ ? punto_fisso(m, k) : 0.0;
+        return m < prossimo_metro() ? calcolati(k)[static_cast<std::size_t>(m - 2)] : 0.0;
+    }
     // The element the file holds for coordinate k of metre m.
     Elemento elemento(std::int64_t m, int k) const;
 
@@ -52,6 +61,9 @@ public:
     const std::vector<double>& calcolati(int k) const { return k == 0 ? x_ : y_; }
 
 private:
+    // The fixed points: metre 0 at (0, 0), metre 1 at (0, 1).
+    static constexpr std::int16_t punto_fisso(std::int64_t m, int k) { return m == 1 && k == 1 ? 1 : 0; }
+
     std::int32_t ultimo_metro_ = -1;
     bool punti_fissi_ = false;
     std::vector<double> x_;  // coordinate 0 of metres 2, 3, ...

@@ -1,6 +1,8 @@
 // The line text reader: finds the general section, then reads the main
 // section record by record and finishes with the gradient and geometry tails.
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "compiler/lettori.h"
 #include "compiler/nomi_file.h"
@@ -63,12 +65,15 @@ std::optional<std::int32_t> leggi_testo_linea(Stato& s, Archivio& a) {
         registra(s, Guasto::testo_linea_assente);
         return std::nullopt;
     }
-    const std::optional<std::string> testo = a.leggi(nome);
+    // The text is kept once, in the traces the diagnostics quote; the reader
+    // works on that copy.
+    std::optional<std::string> testo = a.leggi(nome);
+    std::string& tenuto = s.tracce.testi[static_cast<std::size_t>(Testo::linea)];
     if (testo) {
-        s.tracce.testi[static_cast<std::size_t>(Testo::linea)] = *testo;
+        tenuto = std::move(*testo);
         s.tracce.letti[static_cast<std::size_t>(Testo::linea)] = true;
     }
-    LetturaLinea l{{s, a, LettoreCampi(testo ? std::string_view(*testo) : std::string_view()), nome_testo_linea(s),
+    LetturaLinea l{{s, a, LettoreCampi(testo ? std::string_view(tenuto) : std::string_view()), nome_testo_linea(s),
                      nome_testo_treno(s), Testo::linea}};
     if (!testo) {
         l.guasto_lettura();

@@ -48,8 +48,10 @@ std::string leggi_file_ingresso(const std::filesystem::path& p, std::size_t limi
     struct stat st {};
     if (fstat(d.fd(), &st) != 0) throw GuastoFile(errore_c(), p);
     controlla_tipo(st, p, limite);
-    // A file may grow after fstat: the limit holds for what is read.
-    std::string dati(static_cast<std::size_t>(st.st_size), '\0');
+    // A file may grow after fstat: the limit holds for what is read. One
+    // byte more than its size, so the read that finds its end needs no
+    // larger buffer (a megabyte text is never copied to grow).
+    std::string dati(std::min(static_cast<std::size_t>(st.st_size), limite) + 1, '\0');
     std::size_t letti = 0;
     for (;;) {
         if (letti == dati.size()) dati.resize(std::min(dati.size() + 65536, limite + 1));
