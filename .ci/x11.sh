@@ -64,16 +64,18 @@ display_senza_server() {
   echo ":$n"
 }
 
-# A fresh folder holding a copy of the builder, as a person would place it.
+# A fresh folder holding a copy of the builder and its display module beside
+# it, as a person would place them.
 cartella_con_costruttore() {
   mkdir -p "$lavoro/$1"
-  cp "$build/bin/crea_scenario" "$lavoro/$1/"
+  cp "$build/bin/crea_scenario" "$build/lib/crea_scenario/crea_scenario_x11.so" "$lavoro/$1/"
   echo "$lavoro/$1"
 }
 
 # Every file one run left must be in the other, byte for byte, and no more.
 stessi_file() {
-  diff -r -x crea_scenario "$1" "$2" >/dev/null || { diff -r -x crea_scenario "$1" "$2" >&2 || true; return 1; }
+  local x=(-x crea_scenario -x crea_scenario_x11.so)
+  diff -r "${x[@]}" "$1" "$2" >/dev/null || { diff -r "${x[@]}" "$1" "$2" >&2 || true; return 1; }
 }
 
 # Pixels of a greyscale image darker than 96.
@@ -93,11 +95,18 @@ riuscito "platform_tests"
 if ldd "$build/bin/scenario" | grep -q libX11; then fallisci "scenario links libX11"; fi
 riuscito "the scenario tool has no window or box"
 
+# --- the builder links no display library: it loads its module only with a display
+if ldd "$build/bin/crea_scenario" | grep -q 'libX11\|libXft'; then fallisci "crea_scenario links libX11"; fi
+caricate=$(cd "$(cartella_con_costruttore caricate)" && env -u DISPLAY LD_DEBUG=files timeout 120 ./crea_scenario 2>&1 >/dev/null |
+  grep -c 'file=.*\(libX11\|libXft\|libfontconfig\|crea_scenario_x11\)' || true)
+[ "$caricate" -eq 0 ] || fallisci "a run without DISPLAY loaded display libraries"
+riuscito "without a display no display library is loaded"
+
 # --- without a display: the terminal layer, and the reference files
 senza=$(cartella_con_costruttore senza)
 (cd "$senza" && env -u DISPLAY timeout 120 ./crea_scenario 2>"$lavoro/senza.err") || fallisci "run without DISPLAY"
 grep -qx Attendere "$lavoro/senza.err" || fallisci "no Attendere on standard error without a display"
-[ "$(find "$senza" -type f ! -name crea_scenario | wc -l)" -gt 0 ] || fallisci "the run left no file"
+[ "$(find "$senza" -type f ! -name 'crea_scenario*' | wc -l)" -gt 0 ] || fallisci "the run left no file"
 for display in "" "$(display_senza_server)"; do
   altra=$(cartella_con_costruttore "display$display")
   (cd "$altra" && DISPLAY=$display timeout 120 ./crea_scenario 2>/dev/null) || fallisci "run with DISPLAY='$display'"

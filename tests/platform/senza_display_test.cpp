@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 
@@ -53,6 +54,29 @@ INSTANTIATE_TEST_SUITE_P(Casi, SenzaDisplay,
                          ::testing::Values(Caso{"non_impostato", nullptr}, Caso{"vuoto", ""},
                                            Caso{"nessun_server", ":987"}),
                          [](const ::testing::TestParamInfo<Caso>& info) { return std::string(info.param.nome); });
+
+// True when the process has mapped a file whose name holds `nome`.
+bool mappato(const std::string& nome) {
+    std::ifstream mappe("/proc/self/maps");
+    std::string riga;
+    while (std::getline(mappe, riga))
+        if (riga.find(nome) != std::string::npos) return true;
+    return false;
+}
+
+// A run without a display pays for no display library: in a fresh process
+// (the test program started again), the display layers asked for a window
+// and a box leave Xlib and the module unmapped.
+TEST(SenzaDisplay, NessunaLibreriaDelDisplayCaricata) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            unsetenv("DISPLAY");
+            const bool nulla = crea_finestra_schermo() == nullptr && !mostra_messaggio_schermo("x");
+            std::exit(nulla && !mappato("libX11") && !mappato("libXft") && !mappato("crea_scenario_x11") ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
 
 }  // namespace
 }  // namespace scenario
