@@ -130,8 +130,7 @@ LettoDaSolo leggi_da_solo(Bersaglio b, const std::string& dati) {
         return {r.difetto, r.leggibile(), codifica_voci(s)};
     }
     const auto r = decodifica_tracciato(dati);
-    s.tracciato = r.dati.elementi;
-    return {r.difetto, r.leggibile(), codifica_tracciato(s)};
+    return {r.difetto, r.leggibile(), codifica_elementi(r.dati.elementi)};
 }
 
 // After a check of meaning every value is still there, the damaged one
