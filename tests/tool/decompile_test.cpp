@@ -42,7 +42,7 @@ protected:
         const fs::path out = lavoro / "out.txt";
         const fs::path err = lavoro / "err.txt";
         const int stato = esegui(scenario_exe + " " + argomenti + " > " + tra_virgolette(out), err);
-        return {stato, leggi_file(out), leggi_file(err)};
+        return {stato, test::senza_cr(leggi_file(out)), test::senza_cr(leggi_file(err))};
     }
 
     Esito decompila(const std::string& ingressi, const std::string& altro = "") {

@@ -32,7 +32,8 @@ std::map<std::string, std::string> testi_del_costruttore() {
 
 TEST(ScenarioSources, WritesExactlyTheBuildersTwoSourceTextsIntoDir) {
     CartellaTemporanea c;
-    ASSERT_EQ(esegui(scenario_exe + " sources " + tra_virgolette(c.percorso()), c / "../err.txt"), 0);
+    CartellaTemporanea errori;  // its own: tests run side by side
+    ASSERT_EQ(esegui(scenario_exe + " sources " + tra_virgolette(c.percorso()), errori / "err.txt"), 0);
     const auto attesi = testi_del_costruttore();
     ASSERT_EQ(nomi_in(c.percorso()),
               (std::vector<std::string>{"Vordano_Seli_4936-.txt", "Vordano_Seli_linea.txt"}));
@@ -41,7 +42,8 @@ TEST(ScenarioSources, WritesExactlyTheBuildersTwoSourceTextsIntoDir) {
 
 TEST(ScenarioSources, DefaultsToTheCurrentFolder) {
     CartellaTemporanea c;
-    ASSERT_EQ(esegui(test::entra_in(c.percorso()) + scenario_exe + " sources", c / "../err.txt"), 0);
+    CartellaTemporanea errori;
+    ASSERT_EQ(esegui(test::entra_in(c.percorso()) + scenario_exe + " sources", errori / "err.txt"), 0);
     EXPECT_EQ(nomi_in(c.percorso()).size(), 2u);
 }
 
