@@ -1,10 +1,14 @@
 // Files of one folder on disk, as the compiler and the text writers see them.
+// Names are UTF-8, as every file name the programs hold; the compiler's own
+// names (Windows-1252) are converted by whoever hands them over (the
+// builder's are plain ASCII, the same text in both).
 #pragma once
 
 #include <filesystem>
 
 #include "compiler/archivio.h"
 #include "platform/operazioni_file.h"
+#include "platform/percorso_utf8.h"
 
 namespace scenario {
 
@@ -27,8 +31,8 @@ public:
     // older file or every new one.
     void scrivi_insieme(std::span<const FileNuovo> file) override;
 
-    // Full path of a name: the folder joined with the platform's separator.
-    std::filesystem::path percorso(const std::string& nome) const { return cartella_ / nome; }
+    // Full path of a name (UTF-8): the folder joined with the platform's separator.
+    std::filesystem::path percorso(const std::string& nome) const { return cartella_ / percorso_da_utf8(nome); }
 
 private:
     std::filesystem::path cartella_;

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "platform/guasto_file.h"
+#include "platform/percorso_utf8.h"
 #include "platform/temporanei.h"
 
 namespace scenario {
@@ -39,7 +40,7 @@ fs::path nome_nascosto(const fs::path& finale) {
     std::string suffisso(6, ' ');
     for (char& c : suffisso) c = cifre[generatore() % cifre.size()];
     fs::path p = finale.parent_path();
-    p /= "." + finale.filename().string() + "." + suffisso;
+    p /= percorso_da_utf8("." + utf8_del_nome(finale) + "." + suffisso);
     return p;
 }
 
@@ -72,7 +73,7 @@ void LottoFile::prepara(const std::string& nome, std::string_view dati) {
 
 void LottoFile::prepara(const std::string& nome, const std::function<void(Destinazione&)>& contenuto) {
     Voce& v = voci_.emplace_back();
-    v.finale = cartella_ / nome;
+    v.finale = cartella_ / percorso_da_utf8(nome);
     std::FILE* f = nullptr;
     std::error_code ec = std::make_error_code(std::errc::file_exists);
     for (int i = 0; i < tentativi_nome && nome_preso(ec); ++i) {

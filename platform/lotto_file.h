@@ -24,7 +24,7 @@ public:
     LottoFile(const LottoFile&) = delete;
     LottoFile& operator=(const LottoFile&) = delete;
 
-    // The new content of `nome`, written, synced and closed under a name no
+    // The new content of `nome` (a file name in UTF-8), written, synced and closed under a name no
     // file had (".NAME.XXXXXX"). Throws GuastoFile naming `nome`.
     void prepara(const std::string& nome, std::string_view dati);
     // The same for a content made as it is written: its pieces go straight

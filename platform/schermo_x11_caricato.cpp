@@ -12,6 +12,7 @@
 #include <iostream>
 #include <optional>
 
+#include "platform/percorso_utf8.h"
 #include "platform/cartella_programma.h"
 #include "platform/modulo_x11.h"
 #include "platform/schermo.h"
@@ -48,7 +49,7 @@ std::optional<Modulo> carica() {
     }
     // Said once: the run goes on in the terminal, as without a display.
     std::cerr << "crea_scenario: " << modulo_x11::nome_file << " non trovato accanto al programma ne' in "
-              << posti[1].parent_path().string() << ": si usa il terminale\n";
+              << utf8_di_percorso(posti[1].parent_path()) << ": si usa il terminale\n";
     return std::nullopt;
 }
 

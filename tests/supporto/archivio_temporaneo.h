@@ -53,7 +53,10 @@ inline void scrivi_file(const std::filesystem::path& p, const std::string& dati)
 inline std::vector<std::string> nomi_in(const std::filesystem::path& cartella) {
     std::vector<std::string> nomi;
     for (const auto& e : std::filesystem::directory_iterator(cartella))
-        if (e.is_regular_file()) nomi.push_back(e.path().filename().string());
+        if (e.is_regular_file()) {
+            const std::u8string nome = e.path().filename().u8string();
+            nomi.emplace_back(nome.begin(), nome.end());
+        }
     std::sort(nomi.begin(), nomi.end());
     return nomi;
 }
