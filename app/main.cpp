@@ -1,13 +1,17 @@
 // crea_scenario: one run of the builder in the program's own folder.
 #include <exception>
+#include <string>
 #include <system_error>
+#include <vector>
 
 #include "app/form1.h"
 #include "app/riga_comando.h"
 #include "app/stato_uscita.h"
 #include "platform/archivio_disco.h"
+#include "platform/argomenti.h"
 #include "platform/cartella_programma.h"
 #include "platform/console_padre.h"
+#include "platform/console_utf8.h"
 #include "platform/schermo.h"
 
 namespace {
@@ -36,7 +40,10 @@ int main(int argc, char** argv) {
     // Arguments are answered before any window or file: the run has none.
     if (argc > 1) {
         scenario::usa_console_del_padre();
-        if (const auto stato = scenario::rispondi_agli_argomenti({argv + 1, argv + argc})) return *stato;
+        const scenario::ConsoleUtf8 console;
+        const std::vector<std::string> argomenti = scenario::argomenti_utf8(argc, argv);
+        const auto dopo_il_nome = argomenti.begin() + (argomenti.empty() ? 0 : 1);
+        if (const auto stato = scenario::rispondi_agli_argomenti({dopo_il_nome, argomenti.end()})) return *stato;
     }
     return corsa();
 }

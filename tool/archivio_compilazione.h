@@ -28,7 +28,7 @@ public:
     void scrivi(const std::string& nome, std::string_view dati) override;
     void scrivi_insieme(std::span<const FileNuovo> file) override;
 
-    // The names put in place, in order.
+    // The names put in place, in order, as file names (UTF-8).
     const std::vector<std::string>& scritti() const { return scritti_; }
 
 private:

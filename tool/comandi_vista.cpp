@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "tool/comando_dump.h"
+#include "tool/opzione_percorso.h"
 #include "tool/comando_plot.h"
 
 namespace scenario {
@@ -57,7 +58,7 @@ void aggiungi_dump(CLI::App& app, int& stato) {
     auto o = std::make_shared<OpzioniDump>();
     auto* sub = app.add_subcommand("dump", "Mostra in chiaro un file compilato (celle, tabella o geometria).");
     sub->footer(spiegazione_dump);
-    sub->add_option("FILE", o->file, "File compilato: .dat, .sim o _linea.dat")->required();
+    aggiungi_percorso(sub, "FILE", o->file, "File compilato: .dat, .sim o _linea.dat")->required();
     sub->add_flag("--json", o->json, "Un solo documento JSON, con le chiavi descritte nel README");
     sub->add_option("--from", o->da, "Primo metro da mostrare");
     sub->add_option("--to", o->a, "Ultimo metro da mostrare");
@@ -69,8 +70,8 @@ void aggiungi_plot(CLI::App& app, int& stato) {
     auto o = std::make_shared<OpzioniPlot>();
     auto* sub = app.add_subcommand("plot", "Disegna la linea in una pagina da esplorare nel browser.");
     sub->footer(spiegazione_plot);
-    sub->add_option("DIR|FILE", o->ingressi, "Cartella dello scenario compilato, o i suoi file")->required();
-    sub->add_option("-o,--output", o->uscita, "Pagina da scrivere (.html), o il disegno con --svg")->required();
+    aggiungi_percorsi(sub, "DIR|FILE", o->ingressi, "Cartella dello scenario compilato, o i suoi file")->required();
+    aggiungi_percorso(sub, "-o,--output", o->uscita, "Pagina da scrivere (.html), o il disegno con --svg")->required();
     sub->add_flag("--svg", o->svg, "Scrivi il solo disegno SVG, senza script");
     sub->callback([o, &stato] { stato = esegui_plot(*o); });
 }

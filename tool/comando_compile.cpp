@@ -10,20 +10,19 @@
 #include "app/fine_corsa.h"
 #include "compiler/compilatore.h"
 #include "compiler/nomi_file.h"
+#include "platform/confronto_nomi.h"
 #include "platform/guasto_file.h"
+#include "platform/percorso_utf8.h"
 #include "tool/archivio_compilazione.h"
 #include "tool/ingressi.h"
 #include "tool/rapporto_comando.h"
+#include "tool/testo_1252.h"
 
 namespace scenario {
 namespace {
 
 constexpr std::string_view suffisso_linea = "_linea.txt";
 constexpr std::string_view suffisso_treno = "-.txt";
-
-bool finisce_con(const std::string& s, std::string_view fine) {
-    return s.size() >= fine.size() && s.compare(s.size() - fine.size(), fine.size(), fine) == 0;
-}
 
 std::string nome_o_uso_errato(const std::optional<std::string>& dato, const std::optional<std::string>& dedotto,
                               const char* messaggio) {
@@ -41,24 +40,35 @@ std::optional<std::string> testo_esito(Esito e) {
     return std::nullopt;
 }
 
-// The files this compile would write, in the compiler's order.
+// The files this compile would write, in the compiler's order, as file names.
 std::vector<std::string> nomi_compilati(const Stato& s, bool geometria) {
     std::vector<std::string> nomi;
-    if (geometria) nomi.push_back(nome_tracciato(s));
-    nomi.push_back(nome_tabella(s));
-    nomi.push_back(nome_file_celle(s));
+    if (geometria) nomi.push_back(utf8_da_1252(nome_tracciato(s)));
+    nomi.push_back(utf8_da_1252(nome_tabella(s)));
+    nomi.push_back(utf8_da_1252(nome_file_celle(s)));
     return nomi;
+}
+
+// A name given as text (UTF-8, typed or a file's) as the scenario holds it,
+// in Windows-1252: checked as a part of a file name first, and refused when
+// it holds a character Windows-1252 has not, rather than stored as others.
+std::string nome_dello_scenario(const std::string& nome, std::string_view cosa, std::string_view opzione) {
+    controlla_nome(nome, cosa, opzione);
+    if (auto byte = byte_1252_da_utf8(nome)) return std::move(*byte);
+    throw UsoErrato{std::string(cosa) + " \"" + nome +
+                    "\" contiene un carattere che lo scenario non puo' contenere (i suoi testi sono in Windows-1252): "
+                    "sceglilo con " + std::string(opzione)};
 }
 
 // Names first, then outputs (none for check), then the inputs themselves: a
 // mistake on the command line is reported before any file is opened.
 std::map<std::string, std::string> controlla_e_leggi(const OpzioniCompile& o, Stato& s, bool scrive) {
-    s.nome_percorso = nome_o_uso_errato(o.percorso, percorso_da_nome(o.linea.filename().string()),
-                                        "serve --route: il nome di LINEA non finisce in \"_linea.txt\"");
-    controlla_nome(s.nome_percorso, "il nome del percorso", "--route");
-    s.numero_treno = nome_o_uso_errato(o.numero, treno_da_nome(o.treno.filename().string(), s.nome_percorso),
-                                       "serve --train: il nome di TRENO non e' PERCORSO_NUMERO-.txt");
-    controlla_nome(s.numero_treno, "il numero del treno", "--train");
+    const std::string percorso = nome_o_uso_errato(o.percorso, percorso_da_nome(utf8_del_nome(o.linea)),
+                                                   "serve --route: il nome di LINEA non finisce in \"_linea.txt\"");
+    s.nome_percorso = nome_dello_scenario(percorso, "il nome del percorso", "--route");
+    const std::string numero = nome_o_uso_errato(o.numero, treno_da_nome(utf8_del_nome(o.treno), percorso),
+                                                 "serve --train: il nome di TRENO non e' PERCORSO_NUMERO-.txt");
+    s.numero_treno = nome_dello_scenario(numero, "il numero del treno", "--train");
     if (scrive) controlla_uscite(nomi_compilati(s, !o.senza_geometria), o.uscita, {o.linea, o.treno});
     std::map<std::string, std::string> sorgenti;
     sorgenti[nome_testo_linea(s)] = leggi_ingresso(o.linea);
@@ -80,10 +90,10 @@ int compila(const OpzioniCompile& o, Rapporto& r, const std::optional<std::files
     } catch (const GuastoFile& g) {
         guasto = g;
     }
-    for (const auto& nome : archivio.scritti()) r.file_scritto(nome, o.uscita / nome);
+    for (const auto& nome : archivio.scritti()) r.file_scritto(nome, o.uscita / percorso_da_utf8(nome));
     const auto errore = testo_esito(esito);
     r.esito_compilazione(s.codice_errore, s.posizione_errore, errore ? errore->c_str() : nullptr);
-    const Conclusione c = concludi(s, esito, {o.linea.string(), o.treno.string()}, o.avvisi_come_errori);
+    const Conclusione c = concludi(s, esito, {utf8_di_percorso(o.linea), utf8_di_percorso(o.treno)}, o.avvisi_come_errori);
     riferisci_diagnostica(c, r);
     if (guasto) throw *guasto;
     return stato_uscita(c.fine);
@@ -92,15 +102,16 @@ int compila(const OpzioniCompile& o, Rapporto& r, const std::optional<std::files
 }  // namespace
 
 std::optional<std::string> percorso_da_nome(const std::string& nome_linea) {
-    if (!finisce_con(nome_linea, suffisso_linea) || nome_linea.size() == suffisso_linea.size()) return std::nullopt;
-    return nome_linea.substr(0, nome_linea.size() - suffisso_linea.size());
+    auto percorso = nome_senza_fine(nome_linea, suffisso_linea);
+    if (!percorso || percorso->empty()) return std::nullopt;
+    return percorso;
 }
 
 std::optional<std::string> treno_da_nome(const std::string& nome_treno, const std::string& percorso) {
-    const std::string inizio = percorso + "_";
-    if (nome_treno.rfind(inizio, 0) != 0 || !finisce_con(nome_treno, suffisso_treno)) return std::nullopt;
-    if (nome_treno.size() <= inizio.size() + suffisso_treno.size()) return std::nullopt;
-    return nome_treno.substr(inizio.size(), nome_treno.size() - inizio.size() - suffisso_treno.size());
+    const auto dopo_percorso = nome_senza_inizio(nome_treno, percorso + "_");
+    auto numero = dopo_percorso ? nome_senza_fine(*dopo_percorso, suffisso_treno) : std::nullopt;
+    if (!numero || numero->empty()) return std::nullopt;
+    return numero;
 }
 
 int esegui_compile(const OpzioniCompile& o, Rapporto& r) { return compila(o, r, o.uscita); }

@@ -22,7 +22,9 @@ struct OpzioniCompile {
     bool avvisi_come_errori = false;      // --werror
 };
 
-// "X_linea.txt" -> "X"; nothing when the name does not fit.
+// "X_linea.txt" -> "X"; nothing when the name does not fit. Names are UTF-8
+// and their endings are matched as the system matches file names (on Windows
+// without regard to case).
 std::optional<std::string> percorso_da_nome(const std::string& nome_linea);
 // "R_T-.txt" with route R -> "T"; nothing when the name does not fit.
 std::optional<std::string> treno_da_nome(const std::string& nome_treno, const std::string& percorso);

@@ -11,10 +11,13 @@
 #include "app/stato_uscita.h"
 #include "compiler/decompila.h"
 #include "compiler/nomi_file.h"
+#include "platform/percorso_utf8.h"
 #include "platform/archivio_disco.h"
 #include "platform/guasto_file.h"
 #include "tool/file_compilati.h"
 #include "tool/ingressi.h"
+#include "tool/opzione_percorso.h"
+#include "tool/testo_1252.h"
 #include "tool/uso_errato.h"
 
 namespace scenario {
@@ -62,8 +65,8 @@ bool sceglie(const std::string& radice, const OpzioniDecompile& o) {
 std::vector<fs::path> celle_della_cartella(const fs::path& cartella, const OpzioniDecompile& o) {
     std::vector<fs::path> celle;
     for (const auto& voce : fs::directory_iterator(cartella)) {
-        const std::string nome = voce.path().filename().string();
-        if (voce.is_regular_file() && formato_da_nome(nome) == Formato::celle && sceglie(voce.path().stem().string(), o))
+        const std::string nome = utf8_del_nome(voce.path());
+        if (voce.is_regular_file() && formato_da_nome(nome) == Formato::celle && sceglie(utf8_di_percorso(voce.path().stem()), o))
             celle.push_back(voce.path());
     }
     std::ranges::sort(celle);
@@ -72,14 +75,14 @@ std::vector<fs::path> celle_della_cartella(const fs::path& cartella, const Opzio
 
 // The route's geometry beside the cell file: the longest "R_linea.dat" whose R_ starts its name.
 std::optional<fs::path> geometria_accanto(const fs::path& celle) {
-    const std::string radice = minuscolo(celle.stem().string());
+    const std::string radice = minuscolo(utf8_di_percorso(celle.stem()));
     std::optional<fs::path> trovata;
     for (const auto& voce : fs::directory_iterator(celle.parent_path().empty() ? fs::path(".") : celle.parent_path())) {
-        const std::string nome = voce.path().filename().string();
+        const std::string nome = utf8_del_nome(voce.path());
         if (!voce.is_regular_file() || formato_da_nome(nome) != Formato::tracciato) continue;
         const std::string percorso = minuscolo(nome.substr(0, nome.size() - std::string("_linea.dat").size()));
         if (radice.starts_with(percorso + "_") &&
-            (!trovata || nome.size() > trovata->filename().string().size()))
+            (!trovata || nome.size() > utf8_di_percorso(trovata->filename()).size()))
             trovata = voce.path();
     }
     return trovata;
@@ -89,16 +92,16 @@ FilePerFormato file_della_cartella(const fs::path& cartella, const OpzioniDecomp
     const std::vector<fs::path> celle = celle_della_cartella(cartella, o);
     if (celle.size() != 1) {
         std::string nomi;
-        for (const fs::path& c : celle) nomi += (nomi.empty() ? "" : ", ") + c.stem().string();
-        throw UsoErrato{celle.empty() ? cartella.string() + " non contiene un file delle celle (PERCORSO_TRENO.dat)" +
+        for (const fs::path& c : celle) nomi += (nomi.empty() ? "" : ", ") + utf8_di_percorso(c.stem());
+        throw UsoErrato{celle.empty() ? utf8_di_percorso(cartella) + " non contiene un file delle celle (PERCORSO_TRENO.dat)" +
                                             std::string(o.percorso || o.numero ? " con quel --route e --train" : "")
-                                      : cartella.string() + " contiene " + std::to_string(celle.size()) +
+                                      : utf8_di_percorso(cartella) + " contiene " + std::to_string(celle.size()) +
                                             " scenari compilati (" + nomi + "): scegli con --route e --train"};
     }
     FilePerFormato f{{Formato::celle, celle.front()}};
     fs::path tabella = celle.front();
     tabella.replace_extension(".sim");
-    if (!fs::exists(tabella)) throw UsoErrato{"manca la tabella " + tabella.string() + " accanto al file delle celle"};
+    if (!fs::exists(tabella)) throw UsoErrato{"manca la tabella " + utf8_di_percorso(tabella) + " accanto al file delle celle"};
     f[Formato::tabella] = tabella;
     if (auto g = geometria_accanto(celle.front())) f[Formato::tracciato] = *g;
     return f;
@@ -109,9 +112,9 @@ FilePerFormato file_nominati(const std::vector<fs::path>& ingressi) {
     for (const fs::path& p : ingressi) {
         std::error_code ec;
         if (!fs::exists(p, ec)) throw GuastoFile(std::make_error_code(std::errc::no_such_file_or_directory), p);
-        const auto formato = formato_da_nome(p.filename().string());
-        if (!formato) throw UsoErrato{"non riconosco " + p.string() + ": serve un .dat, un .sim o un _linea.dat"};
-        if (f.contains(*formato)) throw UsoErrato{"due file dello stesso tipo: " + f[*formato].string() + ", " + p.string()};
+        const auto formato = formato_da_nome(utf8_del_nome(p));
+        if (!formato) throw UsoErrato{"non riconosco " + utf8_di_percorso(p) + ": serve un .dat, un .sim o un _linea.dat"};
+        if (f.contains(*formato)) throw UsoErrato{"due file dello stesso tipo: " + utf8_di_percorso(f[*formato]) + ", " + utf8_di_percorso(p)};
         f[*formato] = p;
     }
     if (!f.contains(Formato::celle)) throw UsoErrato{"manca il file delle celle (PERCORSO_TRENO.dat)"};
@@ -135,7 +138,7 @@ bool occupato(const fs::path& p) {
 std::optional<std::string> nomi_inadatti(const decompila::Decompilazione& d) {
     for (const auto& [nome, cosa] : {std::pair{d.percorso, "il nome del percorso"}, std::pair{d.treno, "il numero del treno"}}) {
         if (const auto difetto = difetto_nome(nome))
-            return std::string(cosa) + " della tabella, \"" + nome + "\", " + *difetto +
+            return std::string(cosa) + " della tabella, \"" + utf8_da_1252(nome) + "\", " + *difetto +
                    ": non puo' dare il nome a un testo sorgente";
     }
     return std::nullopt;
@@ -150,20 +153,21 @@ decompila::Decompilazione decompila_file(const FilePerFormato& f) {
     return decompila::decompila(letti);
 }
 
-// The two texts under the names compile expects for the table's route and train.
+// The two texts under the names compile expects for the table's route and
+// train: the table holds them in Windows-1252, the disk's names are UTF-8.
 std::vector<FileNuovo> testi_di(const decompila::Decompilazione& d) {
     Stato nomi;
     nomi.nome_percorso = d.percorso;
     nomi.numero_treno = d.treno;
-    return {{nome_testo_linea(nomi), d.testo_linea}, {nome_testo_treno(nomi), d.testo_treno}};
+    return {{utf8_da_1252(nome_testo_linea(nomi)), d.testo_linea}, {utf8_da_1252(nome_testo_treno(nomi)), d.testo_treno}};
 }
 
 // Texts already in the output folder stop the command unless --force: each is named.
 bool gia_presenti(const std::vector<FileNuovo>& testi, const OpzioniDecompile& o, Rapporto& r) {
     bool presenti = false;
     for (const FileNuovo& t : testi) {
-        if (o.forza || !occupato(o.uscita / t.nome)) continue;
-        r.messaggio("scenario: " + (o.uscita / t.nome).string() + " esiste gia'");
+        if (o.forza || !occupato(o.uscita / percorso_da_utf8(t.nome))) continue;
+        r.messaggio("scenario: " + utf8_di_percorso(o.uscita / percorso_da_utf8(t.nome)) + " esiste gia'");
         presenti = true;
     }
     if (presenti) r.messaggio("scenario: nessun file scritto: --force li sostituisce.");
@@ -190,9 +194,9 @@ void aggiungi_decompile(CLI::App& app, int& stato, Rapporto& r) {
     auto o = std::make_shared<OpzioniDecompile>();
     auto* sub = app.add_subcommand("decompile", "Riporta uno scenario compilato ai suoi testi sorgente, e lo dimostra.");
     sub->footer(spiegazione);
-    sub->add_option("DIR|FILE", o->ingressi, "Cartella dello scenario compilato, o i suoi file (.dat, .sim, _linea.dat)")
+    aggiungi_percorsi(sub, "DIR|FILE", o->ingressi, "Cartella dello scenario compilato, o i suoi file (.dat, .sim, _linea.dat)")
         ->required();
-    sub->add_option("-o,--output", o->uscita, "Cartella dei testi (predefinita: quella corrente); creata se manca")
+    aggiungi_percorso(sub, "-o,--output", o->uscita, "Cartella dei testi (predefinita: quella corrente); creata se manca")
         ->type_name("CARTELLA");
     sub->add_option("--route", o->percorso, "Nome del percorso dello scenario da leggere nella cartella")
         ->type_name("NOME");
@@ -223,7 +227,7 @@ int esegui_decompile(const OpzioniDecompile& o, Rapporto& r) {
     fs::create_directories(o.uscita, ec);
     if (ec) throw GuastoFile(ec, o.uscita);
     ArchivioDisco(o.uscita).scrivi_insieme(testi);
-    for (const FileNuovo& t : testi) r.file_scritto(t.nome, o.uscita / t.nome);
+    for (const FileNuovo& t : testi) r.file_scritto(t.nome, o.uscita / percorso_da_utf8(t.nome));
     riporta_prova(d, r);
     return d.differenze.empty() ? uscita::successo : uscita::guasto_registrato;
 }

@@ -1,6 +1,7 @@
 // Prints a decoded compiled file: one row per cell that holds anything, the
 // 87 records with named fields, or the plan's coordinates per metre. Every
 // check runs before the first byte goes out, so a damaged file prints nothing.
+#include "platform/percorso_utf8.h"
 #include "tool/comando_dump.h"
 
 #include <algorithm>
@@ -21,6 +22,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using json = nlohmann::ordered_json;
+// A Linux file name is bytes, not always UTF-8 (an old Latin-1 name): its
+// stray bytes become U+FFFD in the JSON, never an exception.
+constexpr auto nome_non_utf8 = json::error_handler_t::replace;
 
 std::string n(std::int64_t x) { return std::to_string(x); }
 
@@ -100,12 +104,12 @@ std::string stampa_celle(const OpzioniDump& o, const std::vector<Cella>& celle, 
     std::string out;
     if (o.json) {
         json testa = {{"formato", "celle"},
-                      {"file", o.file.filename().string()},
-                      {"tabella", t ? json(t->percorso.filename().string()) : json(nullptr)},
+                      {"file", utf8_del_nome(o.file)},
+                      {"tabella", t ? json(utf8_del_nome(t->percorso)) : json(nullptr)},
                       {"numero_celle", celle.size() - 1},
                       {"marcatore", celle[cella_marcatore].valore},
                       {"codice_gara", celle[cella_marcatore].valore2}};
-        out = testa.dump();
+        out = testa.dump(-1, ' ', false, nome_non_utf8);
         out.pop_back();
         out += ",\"celle\":[";
         bool primo = true;
@@ -116,10 +120,10 @@ std::string stampa_celle(const OpzioniDump& o, const std::vector<Cella>& celle, 
         }
         return out + "\n]}\n";
     }
-    out = "File delle celle " + o.file.filename().string() + ": " + n(static_cast<std::int64_t>(celle.size())) +
+    out = "File delle celle " + utf8_del_nome(o.file) + ": " + n(static_cast<std::int64_t>(celle.size())) +
           " celle (0 .. " + n(static_cast<std::int64_t>(celle.size()) - 1) +
           "), una ogni 50 m; la cella k sta al metro 50 x (k - 1).\n";
-    out += t ? "Tabella accanto: " + t->percorso.filename().string() + " (lunghezza e codice di gara confrontati).\n"
+    out += t ? "Tabella accanto: " + utf8_del_nome(t->percorso) + " (lunghezza e codice di gara confrontati).\n"
              : "Nessuna tabella accanto.\n";
     out += " cella     metri da .. a   km/h  pend.  ader.  rip. mont.  oggetto\n";
     for (std::size_t k = 0; k < celle.size(); ++k)
@@ -158,12 +162,12 @@ bool voce_nel_tratto(const OpzioniDump& o, const Voci& voci, std::size_t s) {
 
 std::string stampa_tabella(const OpzioniDump& o, const Voci& voci) {
     if (o.json) {
-        json j = {{"formato", "tabella"}, {"file", o.file.filename().string()}, {"voci", json::array()}};
+        json j = {{"formato", "tabella"}, {"file", utf8_del_nome(o.file)}, {"voci", json::array()}};
         for (std::size_t s = 0; s < voci.size(); ++s)
             if (voce_nel_tratto(o, voci, s)) j["voci"].push_back(voce_json(voci, s));
-        return j.dump(1) + "\n";
+        return j.dump(1, ' ', false, nome_non_utf8) + "\n";
     }
-    std::string out = "Tabella dello scenario " + o.file.filename().string() + ": 87 record (0 .. 86).\n";
+    std::string out = "Tabella dello scenario " + utf8_del_nome(o.file) + ": 87 record (0 .. 86).\n";
     for (std::size_t s = 0; s < voci.size(); ++s) {
         if (uso_voce(voci, s) == UsoVoce::vuota || !voce_nel_tratto(o, voci, s)) continue;
         out += riempi(n(static_cast<std::int64_t>(s)), 3) + "  " + descrivi_voce(voci, s) + "\n";
@@ -195,13 +199,13 @@ std::string stampa_tracciato(const OpzioniDump& o, const Tracciato& t) {
     const std::int64_t fine = std::min<std::int64_t>(o.a, metri - 1);
     std::string out;
     if (o.json) {
-        json testa = {{"formato", "tracciato"}, {"file", o.file.filename().string()},
+        json testa = {{"formato", "tracciato"}, {"file", utf8_del_nome(o.file)},
                       {"lunghezza_estesa", t.lunghezza_estesa}};
-        out = testa.dump();
+        out = testa.dump(-1, ' ', false, nome_non_utf8);
         out.pop_back();
         out += ",\"metri\":[";
     } else {
-        out = "Geometria della linea " + o.file.filename().string() + ": metri 0 .. " + n(metri - 1) + ", " +
+        out = "Geometria della linea " + utf8_del_nome(o.file) + ": metri 0 .. " + n(metri - 1) + ", " +
               n(2 * metri) + " elementi (x = coordinata 0, y = coordinata 1; \"-\" non assegnato).\n" +
               "   metro                       x                       y\n";
     }
@@ -251,9 +255,9 @@ void verifica_opzioni(const OpzioniDump& o, Formato f) {
 }  // namespace
 
 int esegui_dump(const OpzioniDump& o) {
-    const auto f = formato_da_nome(o.file.filename().string());
+    const auto f = formato_da_nome(utf8_del_nome(o.file));
     if (!f) {
-        throw UsoErrato{"non riconosco " + o.file.filename().string() +
+        throw UsoErrato{"non riconosco " + utf8_del_nome(o.file) +
                         ": il nome deve finire in _linea.dat (geometria), .sim (tabella) o .dat (celle)"};
     }
     verifica_opzioni(o, *f);

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "app/stato_uscita.h"
+#include "platform/percorso_utf8.h"
 #include "platform/archivio_disco.h"
 #include "tool/disegno_linea.h"
 #include "tool/file_compilati.h"
@@ -21,8 +22,8 @@ int esegui_plot(const OpzioniPlot& o) {
         std::cerr << nota;
         const DisegnoLinea d = disegna_linea(s);
         const std::filesystem::path cartella = o.uscita.parent_path().empty() ? "." : o.uscita.parent_path();
-        ArchivioDisco(cartella).scrivi(o.uscita.filename().string(), o.svg ? d.svg : pagina_html(s.nome, d));
-        std::cout << o.uscita.string() << '\n';
+        ArchivioDisco(cartella).scrivi(utf8_del_nome(o.uscita), o.svg ? d.svg : pagina_html(s.nome, d));
+        std::cout << utf8_di_percorso(o.uscita) << '\n';
         return uscita::successo;
     } catch (const FileInutilizzabile& e) {
         std::cerr << nota << "scenario plot: " << e.messaggio << '\n';

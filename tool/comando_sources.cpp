@@ -9,6 +9,7 @@
 #include "app/righe.h"
 #include "app/stato_uscita.h"
 #include "compiler/nomi_file.h"
+#include "platform/percorso_utf8.h"
 #include "platform/archivio_disco.h"
 #include "platform/guasto_file.h"
 #include "source_text/testi_sorgente.h"
@@ -40,8 +41,8 @@ int esegui_sources(const OpzioniSources& o, Rapporto& r) {
 
     std::vector<std::string> presenti;
     for (const auto& nome : nomi)
-        if (!o.forza && occupato(o.cartella / nome)) presenti.push_back(nome);
-    for (const auto& nome : presenti) r.messaggio("scenario: " + (o.cartella / nome).string() + " esiste gia'");
+        if (!o.forza && occupato(o.cartella / percorso_da_utf8(nome))) presenti.push_back(nome);
+    for (const auto& nome : presenti) r.messaggio("scenario: " + utf8_di_percorso(o.cartella / percorso_da_utf8(nome)) + " esiste gia'");
     if (!presenti.empty()) {
         r.messaggio("scenario: nessun file scritto: --force li sostituisce.");
         return uscita::uso_errato;
@@ -50,9 +51,9 @@ int esegui_sources(const OpzioniSources& o, Rapporto& r) {
     crea_cartella(o.cartella);
     ArchivioDisco archivio(o.cartella);
     scrivi_testo(riempi_righe(righe_linea()), nomi[0], archivio);
-    r.file_scritto(nomi[0], o.cartella / nomi[0]);
+    r.file_scritto(nomi[0], o.cartella / percorso_da_utf8(nomi[0]));
     scrivi_testo(riempi_righe(righe_treno()), nomi[1], archivio);
-    r.file_scritto(nomi[1], o.cartella / nomi[1]);
+    r.file_scritto(nomi[1], o.cartella / percorso_da_utf8(nomi[1]));
     return uscita::successo;
 }
 

@@ -10,6 +10,7 @@
 #include "compiler/decodifica_insieme.h"
 #include "compiler/decodifica_tabella.h"
 #include "compiler/decodifica_tracciato.h"
+#include "platform/percorso_utf8.h"
 #include "platform/archivio_disco.h"
 
 namespace scenario {
@@ -30,7 +31,7 @@ bool finisce_con(const std::string& nome, std::string_view fine) {
 }
 
 [[noreturn]] void non_valido(const fs::path& p, const Difetto& d) {
-    throw FileInutilizzabile{p.string() + ": non valido: " + messaggio_difetto(d), uscita::guasto_registrato};
+    throw FileInutilizzabile{utf8_di_percorso(p) + ": non valido: " + messaggio_difetto(d), uscita::guasto_registrato};
 }
 
 template <typename T>
@@ -40,10 +41,10 @@ T valido_o_errore(const fs::path& p, Decodificato<T> r) {
 }
 
 std::vector<fs::path> candidati(const fs::path& p, Formato f) {
-    const std::string nome = p.filename().string();
+    const std::string nome = utf8_del_nome(p);
     const fs::path cartella = p.parent_path().empty() ? fs::path(".") : p.parent_path();
     if (f == Formato::celle) {
-        const fs::path tabella = cartella / (nome.substr(0, nome.size() - 4) + ".sim");
+        const fs::path tabella = cartella / percorso_da_utf8(nome.substr(0, nome.size() - 4) + ".sim");
         std::error_code ec;
         return fs::exists(tabella, ec) ? std::vector<fs::path>{tabella} : std::vector<fs::path>{};
     }
@@ -51,7 +52,7 @@ std::vector<fs::path> candidati(const fs::path& p, Formato f) {
     std::vector<fs::path> trovati;
     std::error_code ec;
     for (const auto& voce : fs::directory_iterator(cartella, ec)) {
-        const std::string altro = voce.path().filename().string();
+        const std::string altro = utf8_del_nome(voce.path());
         if (minuscolo(altro).starts_with(inizio) && finisce_con(altro, ".sim")) trovati.push_back(voce.path());
     }
     std::ranges::sort(trovati);
@@ -79,8 +80,8 @@ std::string_view nome_formato(Formato f) {
 std::string leggi_compilato(const fs::path& p) {
     const fs::path cartella = p.parent_path().empty() ? fs::path(".") : p.parent_path();
     ArchivioDisco archivio(cartella);
-    auto dati = archivio.esiste(p.filename().string()) ? archivio.leggi(p.filename().string()) : std::nullopt;
-    if (!dati) throw FileInutilizzabile{p.string() + ": impossibile leggere il file", uscita::guasto_file};
+    auto dati = archivio.esiste(utf8_del_nome(p)) ? archivio.leggi(utf8_del_nome(p)) : std::nullopt;
+    if (!dati) throw FileInutilizzabile{utf8_di_percorso(p) + ": impossibile leggere il file", uscita::guasto_file};
     return std::move(*dati);
 }
 
@@ -101,7 +102,7 @@ std::vector<TabellaAccanto> tabelle_accanto(const fs::path& p, Formato f, std::s
         }
     }
     if (nomi.empty()) {
-        nota += "nota: accanto a " + p.filename().string() +
+        nota += "nota: accanto a " + utf8_del_nome(p) +
                 " non c'e' la sua tabella (.sim): la lunghezza del file non si puo' confrontare con quella del "
                 "percorso, e un file troncato a un confine di record non si riconosce\n";
     }
@@ -110,7 +111,7 @@ std::vector<TabellaAccanto> tabelle_accanto(const fs::path& p, Formato f, std::s
 
 void confronta_celle(const fs::path& p, const std::vector<Cella>& celle, const TabellaAccanto& t) {
     if (auto d = verifica_celle_con_tabella(celle, t.voci)) {
-        d->dettaglio += " (tabella " + t.percorso.filename().string() + ")";
+        d->dettaglio += " (tabella " + utf8_del_nome(t.percorso) + ")";
         non_valido(p, *d);
     }
 }
@@ -122,7 +123,7 @@ void confronta_tracciato(const fs::path& p, const Tracciato& tr, const std::vect
         if (!d) return;
         if (!primo) {
             primo = std::move(d);
-            primo->dettaglio += " (tabella " + t.percorso.filename().string() + ")";
+            primo->dettaglio += " (tabella " + utf8_del_nome(t.percorso) + ")";
         }
     }
     if (primo) non_valido(p, *primo);

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <system_error>
 
+#include "platform/percorso_utf8.h"
 #include "platform/file_ingresso.h"
 #include "tool/uso_errato.h"
 
@@ -61,10 +62,10 @@ void controlla_uscite(const std::vector<std::string>& nomi, const fs::path& usci
                 throw UsoErrato{"due file scritti avrebbero lo stesso nome \"" + nomi[j] +
                                 "\": scegli un altro --train o un altro --route"};
     for (const std::string& nome : nomi) {
-        const fs::path p = uscita / nome;
+        const fs::path p = uscita / percorso_da_utf8(nome);
         for (const fs::path& ingresso : ingressi)
             if (stesso_file(p, ingresso))
-                throw UsoErrato{"il file " + p.string() + " sostituirebbe " + ingresso.string() +
+                throw UsoErrato{"il file " + utf8_di_percorso(p) + " sostituirebbe " + utf8_di_percorso(ingresso) +
                                 ", che si sta leggendo: scegli un'altra cartella con -o"};
     }
 }

@@ -23,7 +23,7 @@ std::optional<std::string> difetto_nome(std::string_view nome);
 // ("--route") when `nome` has a defect.
 void controlla_nome(std::string_view nome, std::string_view cosa, std::string_view opzione);
 
-// Throws UsoErrato when two of `nomi` would be one file (letter case aside,
+// Throws UsoErrato when two of `nomi` (file names, UTF-8) would be one file (letter case aside,
 // as on Windows) or when one of them in `uscita` is one of `ingressi` itself.
 void controlla_uscite(const std::vector<std::string>& nomi, const std::filesystem::path& uscita,
                       const std::vector<std::filesystem::path>& ingressi);

@@ -6,13 +6,17 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "app/stato_uscita.h"
 #include "app/versione.h"
+#include "platform/argomenti.h"
+#include "platform/console_utf8.h"
 #include "tool/comandi_vista.h"
 #include "tool/comando_compile.h"
 #include "tool/comando_decompile.h"
 #include "tool/comando_sources.h"
+#include "tool/opzione_percorso.h"
 #include "tool/rapporto.h"
 
 namespace {
@@ -58,7 +62,7 @@ scrive nulla e lo stato di uscita e' 2.)";
 void aggiungi_sources(CLI::App& app, scenario::OpzioniSources& o, int& stato, scenario::Rapporto& r) {
     auto* sub = app.add_subcommand("sources", "Scrive i testi sorgente dello scenario incorporato, da cui partire.");
     sub->footer(spiegazione_sources);
-    sub->add_option("CARTELLA", o.cartella, "Cartella in cui scrivere (predefinita: quella corrente); creata se manca");
+    scenario::aggiungi_percorso(sub, "CARTELLA", o.cartella, "Cartella in cui scrivere (predefinita: quella corrente); creata se manca");
     sub->add_flag("--force", o.forza, "Sostituisce i testi gia' presenti in CARTELLA (senza, nessun file e' toccato)");
     sub->callback([&o, &stato, &r] { stato = scenario::esegui_sources(o, r); });
 }
@@ -83,8 +87,8 @@ si e' potuto leggere o scrivere (nessun file compilato sostituito).)";
 
 // The arguments and options compile and check share.
 void opzioni_comuni(CLI::App* sub, scenario::OpzioniCompile& o) {
-    sub->add_option("LINEA", o.linea, "Testo sorgente della linea, per esempio Vordano_Seli_linea.txt")->required();
-    sub->add_option("TRENO", o.treno, "Testo sorgente del treno, per esempio Vordano_Seli_4936-.txt")->required();
+    scenario::aggiungi_percorso(sub, "LINEA", o.linea, "Testo sorgente della linea, per esempio Vordano_Seli_linea.txt")->required();
+    scenario::aggiungi_percorso(sub, "TRENO", o.treno, "Testo sorgente del treno, per esempio Vordano_Seli_4936-.txt")->required();
     sub->add_option("--route", o.percorso, "Nome del percorso (predefinito: il nome di LINEA senza \"_linea.txt\")")
         ->type_name("NOME");
     sub->add_option("--train", o.numero,
@@ -103,9 +107,9 @@ void aggiungi_compile(CLI::App& app, scenario::OpzioniCompile& o, int& stato, sc
     auto* sub = app.add_subcommand("compile", "Compila i propri testi sorgente della linea e del treno.");
     sub->footer(spiegazione_compile);
     opzioni_comuni(sub, o);
-    sub->add_option("-o,--output", o.uscita, "Cartella dei file compilati (predefinita: quella corrente)")
+    scenario::aggiungi_percorso(sub, "-o,--output", o.uscita, "Cartella dei file compilati (predefinita: quella corrente)")
         ->type_name("CARTELLA")
-        ->check(CLI::Validator(CLI::ExistingDirectory).description(""));
+        ->check(scenario::cartella_esistente());
     sub->callback([&o, &stato, &r] { stato = scenario::esegui_compile(o, r); });
 }
 
@@ -127,7 +131,7 @@ void aggiungi_check(CLI::App& app, scenario::OpzioniCompile& o, int& stato, scen
 }
 
 // CLI11 would only say that a subcommand is required; name the unknown word.
-bool comando_sconosciuto(const CLI::App& app, int argc, char** argv, scenario::Rapporto& r) {
+bool comando_sconosciuto(const CLI::App& app, int argc, const char* const* argv, scenario::Rapporto& r) {
     if (argc < 2 || argv[1][0] == '-') return false;
     for (const CLI::App* sub : app.get_subcommands({}))
         if (sub->check_name(argv[1])) return false;
@@ -138,7 +142,7 @@ bool comando_sconosciuto(const CLI::App& app, int argc, char** argv, scenario::R
 
 // dump writes JSON of its own for --json; the one object of the report is for
 // compile and check, and for a command line that names no command at all.
-bool json_proprio(const CLI::App& app, int argc, char** argv) {
+bool json_proprio(const CLI::App& app, int argc, const char* const* argv) {
     if (argc < 2 || argv[1][0] == '-') return false;
     for (const CLI::App* sub : app.get_subcommands({}))
         if (sub->check_name(argv[1])) return sub->get_name() != "compile" && sub->get_name() != "check";
@@ -150,12 +154,14 @@ void uso_errato(scenario::Rapporto& r, const std::string& messaggio) {
     r.messaggio(suggerimento);
 }
 
-int esegui(int argc, char** argv, scenario::Rapporto& r) {
+int esegui(int argc, const char* const* argv, scenario::Rapporto& r) {
     namespace uscita = scenario::uscita;
     CLI::App app{"scenario: lavora con gli scenari del simulatore di guida dei treni.", "scenario"};
     in_italiano(app);
     app.set_version_flag("--version", "scenario " + std::string(scenario::versione()), "Mostra la versione ed esce");
     app.require_subcommand(1);
+    // On Windows CLI11 would take "/tmp/x" for an option "/tmp": a path is a path.
+    app.allow_windows_style_options(false);
     scenario::OpzioniSources opzioni_sources;
     scenario::OpzioniCompile opzioni_compile;
     scenario::OpzioniCompile opzioni_check;
@@ -193,6 +199,10 @@ int esegui(int argc, char** argv, scenario::Rapporto& r) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const scenario::ConsoleUtf8 console;
+    const std::vector<std::string> argomenti = scenario::argomenti_utf8(argc, argv);
+    std::vector<const char*> puntatori;
+    for (const std::string& a : argomenti) puntatori.push_back(a.c_str());
     scenario::Rapporto rapporto;
-    return rapporto.concludi(esegui(argc, argv, rapporto));
+    return rapporto.concludi(esegui(static_cast<int>(puntatori.size()), puntatori.data(), rapporto));
 }

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <string_view>
 
+#include "platform/percorso_utf8.h"
 #include "platform/guasto_file.h"
 
 namespace scenario {
@@ -17,7 +18,7 @@ void Rapporto::messaggio(std::string riga) {
 
 void Rapporto::file_scritto(const std::string& nome, const fs::path& percorso) {
     file_.push_back(nome);
-    if (!json_) std::cout << percorso.string() << '\n' << std::flush;
+    if (!json_) std::cout << utf8_di_percorso(percorso) << '\n' << std::flush;
 }
 
 void Rapporto::esito_compilazione(int codice_errore, int posizione_errore, const char* errore) {
@@ -30,8 +31,8 @@ namespace {
 
 // The path the failure is about, where the exception knows it.
 std::string percorso_di(const std::system_error& e) {
-    if (const auto* g = dynamic_cast<const GuastoFile*>(&e)) return g->percorso().string();
-    if (const auto* f = dynamic_cast<const fs::filesystem_error*>(&e)) return f->path1().string();
+    if (const auto* g = dynamic_cast<const GuastoFile*>(&e)) return utf8_di_percorso(g->percorso());
+    if (const auto* f = dynamic_cast<const fs::filesystem_error*>(&e)) return utf8_di_percorso(f->path1());
     return {};
 }
 

@@ -1,5 +1,7 @@
 // Finds the three files of one scenario, decodes them and checks that they
 // belong together before anything is drawn.
+#include "platform/percorso_utf8.h"
+#include "tool/testo_1252.h"
 #include "tool/scenario_caricato.h"
 
 #include <algorithm>
@@ -19,11 +21,11 @@ using FilePerFormato = std::map<Formato, fs::path>;
 FilePerFormato file_della_cartella(const fs::path& cartella) {
     std::vector<fs::path> celle;
     for (const auto& voce : fs::directory_iterator(cartella)) {
-        if (voce.is_regular_file() && formato_da_nome(voce.path().filename().string()) == Formato::celle)
+        if (voce.is_regular_file() && formato_da_nome(utf8_del_nome(voce.path())) == Formato::celle)
             celle.push_back(voce.path());
     }
     if (celle.size() != 1) {
-        throw UsoErrato{cartella.string() + " contiene " + std::to_string(celle.size()) +
+        throw UsoErrato{utf8_di_percorso(cartella) + " contiene " + std::to_string(celle.size()) +
                         " file delle celle: indica i file uno per uno"};
     }
     FilePerFormato f{{Formato::celle, celle.front()}};
@@ -36,9 +38,9 @@ FilePerFormato file_della_cartella(const fs::path& cartella) {
 FilePerFormato file_nominati(const std::vector<fs::path>& ingressi) {
     FilePerFormato f;
     for (const fs::path& p : ingressi) {
-        const auto formato = formato_da_nome(p.filename().string());
-        if (!formato) throw UsoErrato{"non riconosco " + p.string() + ": serve un .dat, un .sim o un _linea.dat"};
-        if (f.contains(*formato)) throw UsoErrato{"due file dello stesso tipo: " + f[*formato].string() + ", " + p.string()};
+        const auto formato = formato_da_nome(utf8_del_nome(p));
+        if (!formato) throw UsoErrato{"non riconosco " + utf8_di_percorso(p) + ": serve un .dat, un .sim o un _linea.dat"};
+        if (f.contains(*formato)) throw UsoErrato{"due file dello stesso tipo: " + utf8_di_percorso(f[*formato]) + ", " + utf8_di_percorso(p)};
         f[*formato] = p;
     }
     if (!f.contains(Formato::celle)) throw UsoErrato{"manca il file delle celle (.dat)"};
@@ -50,7 +52,7 @@ std::optional<fs::path> geometria_accanto(const fs::path& celle, const std::opti
     if (!voci) return std::nullopt;
     const std::string& percorso = (*voci)[slot::percorso].stringa;
     if (percorso.empty()) return std::nullopt;
-    const fs::path p = celle.parent_path() / (percorso + "_linea.dat");
+    const fs::path p = celle.parent_path() / percorso_da_utf8(utf8_da_1252(percorso) + "_linea.dat");
     return fs::exists(p) ? std::optional(p) : std::nullopt;
 }
 
@@ -60,7 +62,7 @@ ScenarioCaricato carica_scenario(const std::vector<fs::path>& ingressi, std::str
     const bool cartella = ingressi.size() == 1 && fs::is_directory(ingressi.front());
     FilePerFormato f = cartella ? file_della_cartella(ingressi.front()) : file_nominati(ingressi);
     ScenarioCaricato s;
-    s.nome = f[Formato::celle].stem().string();
+    s.nome = utf8_di_percorso(f[Formato::celle].stem());
     s.celle = carica_celle(f[Formato::celle]);
     if (f.contains(Formato::tabella)) s.voci = carica_tabella(f[Formato::tabella]);
     if (cartella && !f.contains(Formato::tracciato)) {

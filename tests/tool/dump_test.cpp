@@ -75,6 +75,27 @@ TEST_F(Dump, CellsShowObjectsWithTheirMeaning) {
     EXPECT_EQ(riga_cella(u.testo, 1980), "") << "the last cells hold nothing";
 }
 
+// The file's own name goes into the JSON as UTF-8, whatever it is named. A
+// Linux name need not be UTF-8 at all (Latin-1 bytes): U+FFFD stands in.
+TEST_F(Dump, JsonNamesTheFileInUtf8) {
+    struct Caso {
+        std::string su_disco;
+        std::string in_json;
+    };
+    std::vector<Caso> casi = {{"Città Мир_4936.sim", "Città Мир_4936.sim"}};
+#ifndef _WIN32
+    casi.push_back({"Citt\xE0_4936.sim", "Citt\xEF\xBF\xBD_4936.sim"});
+#endif
+    for (const Caso& c : casi) {
+        fs::copy_file(cartella / nome_tabella, cartella / da_utf8(c.su_disco));
+        const Uscita u = dump(tra_virgolette(cartella / da_utf8(c.su_disco)) + " --json");
+        ASSERT_EQ(u.stato, 0) << u.errori;
+        const auto j = nlohmann::json::parse(u.testo, nullptr, false);
+        ASSERT_TRUE(j.is_object()) << u.testo;
+        EXPECT_EQ(j["file"], c.in_json);
+    }
+}
+
 TEST_F(Dump, FromAndToSelectTheCellsThatCoverTheMetres) {
     const Uscita u = dump(file(nome_celle) + " --from 800 --to 900");
     ASSERT_EQ(u.stato, 0) << u.errori;
