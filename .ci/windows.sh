@@ -136,4 +136,69 @@ wait "$scatola" || fallisci "the box program did not end after OK"
 [ ! -s "$lavoro/scatola.err" ] || fallisci "the box fell back to standard error: $(cat "$lavoro/scatola.err")"
 riuscito "MessageBox shows \" Errore n. 1250\" and ends with OK"
 
+# --- names beyond ASCII: scenario.exe with folders and texts named with
+# accents, ’ and Cyrillic, routes typed with accents, a name Windows-1252
+# cannot hold refused. wine hands a program its arguments as UTF-16 made from
+# the locale's text: a UTF-8 locale, whatever the caller's.
+nomi_oltre_ascii() {
+  local scenario_exe=$finestre/bin/scenario.exe
+  local cartella="$lavoro/nomi/L’Aquila – Città Маршрут"
+  local uscita="$cartella/uscita ё"
+  local esito=$lavoro/nomi.out errori=$lavoro/nomi.err
+  mkdir -p "$uscita"
+  # scenario.exe ARGS..., standard output in $esito, standard error in $errori; its status.
+  nomi_scenario() { LC_ALL=C.UTF-8 timeout -k 10 120 wine "$scenario_exe" "$@" </dev/null >"$esito" 2>"$errori"; }
+  # Key $1 of the last run's JSON, compact; nothing when the output is not one valid object.
+  campo_json() {
+    python3 -c 'import json, sys; print(json.dumps(json.load(open(sys.argv[1], encoding="utf-8"))[sys.argv[2]], ensure_ascii=False, separators=(",", ":")))' \
+      "$esito" "$1" 2>/dev/null || true
+  }
+  json_con_stato() {
+    [ "$(campo_json stato)" = "$1" ] || fallisci "no valid JSON with stato $1: $(cat "$esito" "$errori")"
+  }
+  # The table $1 holds the Windows-1252 bytes $2 (printf escapes).
+  tabella_con() { LC_ALL=C grep -q "$(printf "$2")" "$1" || fallisci "$1 does not hold the bytes $2"; }
+
+  nomi_scenario sources "$cartella" || fallisci "sources into a folder named beyond ASCII: $(cat "$errori")"
+  for radice_nome in "Città" "L’Aquila" "Мир" "vordano_seli"; do
+    cp "$cartella/Vordano_Seli_linea.txt" "$cartella/${radice_nome}_linea.txt"
+    cp "$cartella/Vordano_Seli_4936-.txt" "$cartella/${radice_nome}_4936-.txt"
+  done
+  mv "$cartella/vordano_seli_linea.txt" "$cartella/vordano_seli_LINEA.TXT"
+  mv "$cartella/vordano_seli_4936-.txt" "$cartella/vordano_seli_4936-.TXT"
+
+  nomi_scenario compile "$cartella/Città_linea.txt" "$cartella/Città_4936-.txt" -o "$uscita" --json ||
+    fallisci "compile Città: $(cat "$esito" "$errori")"
+  json_con_stato 0
+  [ "$(campo_json files)" = '["Città_linea.dat","Città_4936.sim","Città_4936.dat"]' ] ||
+    fallisci "files of Città: $(cat "$esito")"
+  tabella_con "$uscita/Città_4936.sim" 'Citt\xe0'
+
+  nomi_scenario compile "$cartella/L’Aquila_linea.txt" "$cartella/L’Aquila_4936-.txt" -o "$uscita" ||
+    fallisci "compile L’Aquila: $(cat "$errori")"
+  grep -q "L’Aquila_4936.sim" "$esito" || fallisci "the path printed is not UTF-8: $(cat "$esito")"
+  tabella_con "$uscita/L’Aquila_4936.sim" 'L\x92Aquila'
+
+  nomi_scenario compile "$cartella/Мир_linea.txt" "$cartella/Мир_4936-.txt" --route "Città d’€" --train 4936 \
+    -o "$uscita" --json || fallisci "compile Мир with --route: $(cat "$esito" "$errori")"
+  json_con_stato 0
+  tabella_con "$uscita/Città d’€_4936.sim" 'Citt\xe0 d\x92\x80'
+
+  nomi_scenario compile "$cartella/vordano_seli_LINEA.TXT" "$cartella/vordano_seli_4936-.TXT" -o "$uscita" --json ||
+    fallisci "compile with the suffixes in capitals: $(cat "$esito" "$errori")"
+  json_con_stato 0
+  [ -f "$uscita/vordano_seli_4936.sim" ] || fallisci "no vordano_seli_4936.sim"
+
+  local prima
+  prima=$(ls "$uscita" | wc -l)
+  if nomi_scenario compile "$cartella/Мир_linea.txt" "$cartella/Мир_4936-.txt" -o "$uscita" --json; then
+    fallisci "a Cyrillic route was accepted"
+  fi
+  json_con_stato 2
+  grep -q "Мир" "$errori" || fallisci "the refusal does not name the route: $(cat "$errori")"
+  [ "$(ls "$uscita" | wc -l)" = "$prima" ] || fallisci "the refused compile wrote files"
+  riuscito "names beyond ASCII: accents, ’ and Cyrillic in folders and files, routes in Windows-1252, Cyrillic refused"
+}
+nomi_oltre_ascii
+
 echo "windows: $riusciti passed, 0 failed"
