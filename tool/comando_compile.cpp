@@ -10,6 +10,7 @@
 #include "app/fine_corsa.h"
 #include "compiler/compilatore.h"
 #include "compiler/nomi_file.h"
+#include "compiler/testo_unicode.h"
 #include "platform/confronto_nomi.h"
 #include "platform/guasto_file.h"
 #include "platform/percorso_utf8.h"
@@ -49,15 +50,27 @@ std::vector<std::string> nomi_compilati(const Stato& s, bool geometria) {
     return nomi;
 }
 
+// The first character of `nome` Windows-1252 has not, quoted; a byte that
+// is not UTF-8 at all is named by its number.
+std::string primo_fuori_da_1252(std::string_view nome) {
+    for (std::size_t i = 0; i < nome.size();) {
+        const std::size_t n = sequenza_utf8(nome, i);
+        if (n == 0) return "il byte " + std::to_string(static_cast<unsigned char>(nome[i])) + " (non UTF-8)";
+        if (!byte_1252_da_utf8(nome.substr(i, n))) return "\"" + std::string(nome.substr(i, n)) + "\"";
+        i += n;
+    }
+    return "un carattere";
+}
+
 // A name given as text (UTF-8, typed or a file's) as the scenario holds it,
 // in Windows-1252: checked as a part of a file name first, and refused when
 // it holds a character Windows-1252 has not, rather than stored as others.
 std::string nome_dello_scenario(const std::string& nome, std::string_view cosa, std::string_view opzione) {
     controlla_nome(nome, cosa, opzione);
     if (auto byte = byte_1252_da_utf8(nome)) return std::move(*byte);
-    throw UsoErrato{std::string(cosa) + " \"" + nome +
-                    "\" contiene un carattere che lo scenario non puo' contenere (i suoi testi sono in Windows-1252): "
-                    "sceglilo con " + std::string(opzione)};
+    throw UsoErrato{std::string(cosa) + " \"" + nome + "\" contiene " + primo_fuori_da_1252(nome) +
+                    ", che lo scenario non puo' contenere (i suoi testi sono in Windows-1252): sceglilo con " +
+                    std::string(opzione)};
 }
 
 // Names first, then outputs (none for check), then the inputs themselves: a

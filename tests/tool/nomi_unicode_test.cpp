@@ -36,24 +36,25 @@ struct Caso {
     int stato;
     std::vector<std::string> file;   // "files" of the JSON, as named on disk
     std::string percorso_1252;       // the route as the table must hold it; empty: nothing written
+    std::string fuori;               // the character a refusal names
 };
 
 void PrintTo(const Caso& c, std::ostream* os) { *os << c.nome; }
 
 const Caso casi[] = {
     {"AccentedNamesGiveTheRoute", "Città è", "Città_linea.txt", "Città_7-.txt", "", 0,
-     {"Città_linea.dat", "Città_7.sim", "Città_7.dat"}, "Citt\xE0"},
+     {"Città_linea.dat", "Città_7.sim", "Città_7.dat"}, "Citt\xE0", ""},
     {"RouteOptionWithAccent", "cartella", "Prova_linea.txt", "Prova_7-.txt", "--route Città --train 7", 0,
-     {"Città_linea.dat", "Città_7.sim", "Città_7.dat"}, "Citt\xE0"},
+     {"Città_linea.dat", "Città_7.sim", "Città_7.dat"}, "Citt\xE0", ""},
     {"RightQuoteIsByte92", "L’Aquila", "L’Aquila_linea.txt", "L’Aquila_5-.txt", "", 0,
-     {"L’Aquila_linea.dat", "L’Aquila_5.sim", "L’Aquila_5.dat"}, "L\x92" "Aquila"},
+     {"L’Aquila_linea.dat", "L’Aquila_5.sim", "L’Aquila_5.dat"}, "L\x92" "Aquila", ""},
     {"EuroAndLigatureFitToo", "x", "a_linea.txt", "a_1-.txt", "--route \"€ œ\" --train Ž1", 0,
-     {"€ œ_linea.dat", "€ œ_Ž1.sim", "€ œ_Ž1.dat"}, "\x80 \x9C"},
+     {"€ œ_linea.dat", "€ œ_Ž1.sim", "€ œ_Ž1.dat"}, "\x80 \x9C", ""},
     {"CyrillicFolderAndFilesWithRouteGiven", "Маршрут", "Мир_linea.txt", "Мир_7-.txt", "--route Prova --train 7", 0,
-     {"Prova_linea.dat", "Prova_7.sim", "Prova_7.dat"}, "Prova"},
-    {"CyrillicRouteFromTheFileNameIsRefused", "Маршрут", "Мир_linea.txt", "Мир_7-.txt", "", 2, {}, ""},
-    {"CyrillicRouteOptionIsRefused", "x", "Prova_linea.txt", "Prova_7-.txt", "--route Мир --train 7", 2, {}, ""},
-    {"TrainOutsideWindows1252IsRefused", "x", "Prova_linea.txt", "Prova_7-.txt", "--train №7", 2, {}, ""},
+     {"Prova_linea.dat", "Prova_7.sim", "Prova_7.dat"}, "Prova", ""},
+    {"CyrillicRouteFromTheFileNameIsRefused", "Маршрут", "Мир_linea.txt", "Мир_7-.txt", "", 2, {}, "", "\"М\""},
+    {"CyrillicRouteOptionIsRefused", "x", "Prova_linea.txt", "Prova_7-.txt", "--route Мир --train 7", 2, {}, "", "\"М\""},
+    {"TrainOutsideWindows1252IsRefused", "x", "Prova_linea.txt", "Prova_7-.txt", "--train №7", 2, {}, "", "\"№\""},
 };
 
 class NomiUnicode : public ::testing::TestWithParam<Caso> {
@@ -88,6 +89,7 @@ TEST_P(NomiUnicode, CompileWritesTheSameCharactersOrRefuses) {
     if (c.stato == 2) {
         // The refusal names the character's trouble, in the person's own text.
         EXPECT_NE(errori.find("Windows-1252"), std::string::npos) << errori;
+        EXPECT_NE(errori.find(c.fuori), std::string::npos) << errori;
         EXPECT_EQ(json["messaggi"].size(), 2u) << errori;
     }
     if (!c.percorso_1252.empty()) {
