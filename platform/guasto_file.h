@@ -15,7 +15,9 @@ public:
     // `spiegazione` says in words what the number alone would not (a limit,
     // the kind of file found).
     GuastoFile(std::error_code ec, std::filesystem::path percorso, std::string spiegazione = {})
-        : std::system_error(ec, utf8_di_percorso(percorso)), percorso_(std::move(percorso)), spiegazione_(std::move(spiegazione)) {}
+        : std::system_error(ec, utf8_di_percorso(percorso)),
+          percorso_(std::move(percorso)),
+          spiegazione_(std::move(spiegazione)) {}
 
     const std::filesystem::path& percorso() const { return percorso_; }
     const std::string& spiegazione() const { return spiegazione_; }

@@ -12,9 +12,9 @@
 #include <iostream>
 #include <optional>
 
-#include "platform/percorso_utf8.h"
 #include "platform/cartella_programma.h"
 #include "platform/modulo_x11.h"
+#include "platform/percorso_utf8.h"
 #include "platform/schermo.h"
 
 namespace scenario {

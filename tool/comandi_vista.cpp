@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "tool/comando_dump.h"
-#include "tool/opzione_percorso.h"
 #include "tool/comando_plot.h"
+#include "tool/opzione_percorso.h"
 
 namespace scenario {
 namespace {

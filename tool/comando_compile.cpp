@@ -106,7 +106,8 @@ int compila(const OpzioniCompile& o, Rapporto& r, const std::optional<std::files
     for (const auto& nome : archivio.scritti()) r.file_scritto(nome, o.uscita / percorso_da_utf8(nome));
     const auto errore = testo_esito(esito);
     r.esito_compilazione(s.codice_errore, s.posizione_errore, errore ? errore->c_str() : nullptr);
-    const Conclusione c = concludi(s, esito, {utf8_di_percorso(o.linea), utf8_di_percorso(o.treno)}, o.avvisi_come_errori);
+    const Conclusione c =
+        concludi(s, esito, {utf8_di_percorso(o.linea), utf8_di_percorso(o.treno)}, o.avvisi_come_errori);
     riferisci_diagnostica(c, r);
     if (guasto) throw *guasto;
     return stato_uscita(c.fine);

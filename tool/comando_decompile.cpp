@@ -11,9 +11,9 @@
 #include "app/stato_uscita.h"
 #include "compiler/decompila.h"
 #include "compiler/nomi_file.h"
-#include "platform/percorso_utf8.h"
 #include "platform/archivio_disco.h"
 #include "platform/guasto_file.h"
+#include "platform/percorso_utf8.h"
 #include "tool/file_compilati.h"
 #include "tool/ingressi.h"
 #include "tool/opzione_percorso.h"
@@ -66,7 +66,8 @@ std::vector<fs::path> celle_della_cartella(const fs::path& cartella, const Opzio
     std::vector<fs::path> celle;
     for (const auto& voce : fs::directory_iterator(cartella)) {
         const std::string nome = utf8_del_nome(voce.path());
-        if (voce.is_regular_file() && formato_da_nome(nome) == Formato::celle && sceglie(utf8_di_percorso(voce.path().stem()), o))
+        if (voce.is_regular_file() && formato_da_nome(nome) == Formato::celle &&
+            sceglie(utf8_di_percorso(voce.path().stem()), o))
             celle.push_back(voce.path());
     }
     std::ranges::sort(celle);
@@ -93,15 +94,17 @@ FilePerFormato file_della_cartella(const fs::path& cartella, const OpzioniDecomp
     if (celle.size() != 1) {
         std::string nomi;
         for (const fs::path& c : celle) nomi += (nomi.empty() ? "" : ", ") + utf8_di_percorso(c.stem());
-        throw UsoErrato{celle.empty() ? utf8_di_percorso(cartella) + " non contiene un file delle celle (PERCORSO_TRENO.dat)" +
-                                            std::string(o.percorso || o.numero ? " con quel --route e --train" : "")
-                                      : utf8_di_percorso(cartella) + " contiene " + std::to_string(celle.size()) +
-                                            " scenari compilati (" + nomi + "): scegli con --route e --train"};
+        throw UsoErrato{celle.empty()
+                            ? utf8_di_percorso(cartella) + " non contiene un file delle celle (PERCORSO_TRENO.dat)" +
+                                  std::string(o.percorso || o.numero ? " con quel --route e --train" : "")
+                            : utf8_di_percorso(cartella) + " contiene " + std::to_string(celle.size()) +
+                                  " scenari compilati (" + nomi + "): scegli con --route e --train"};
     }
     FilePerFormato f{{Formato::celle, celle.front()}};
     fs::path tabella = celle.front();
     tabella.replace_extension(".sim");
-    if (!fs::exists(tabella)) throw UsoErrato{"manca la tabella " + utf8_di_percorso(tabella) + " accanto al file delle celle"};
+    if (!fs::exists(tabella))
+        throw UsoErrato{"manca la tabella " + utf8_di_percorso(tabella) + " accanto al file delle celle"};
     f[Formato::tabella] = tabella;
     if (auto g = geometria_accanto(celle.front())) f[Formato::tracciato] = *g;
     return f;
@@ -113,8 +116,11 @@ FilePerFormato file_nominati(const std::vector<fs::path>& ingressi) {
         std::error_code ec;
         if (!fs::exists(p, ec)) throw GuastoFile(std::make_error_code(std::errc::no_such_file_or_directory), p);
         const auto formato = formato_da_nome(utf8_del_nome(p));
-        if (!formato) throw UsoErrato{"non riconosco " + utf8_di_percorso(p) + ": serve un .dat, un .sim o un _linea.dat"};
-        if (f.contains(*formato)) throw UsoErrato{"due file dello stesso tipo: " + utf8_di_percorso(f[*formato]) + ", " + utf8_di_percorso(p)};
+        if (!formato)
+            throw UsoErrato{"non riconosco " + utf8_di_percorso(p) + ": serve un .dat, un .sim o un _linea.dat"};
+        if (f.contains(*formato))
+            throw UsoErrato{"due file dello stesso tipo: " + utf8_di_percorso(f[*formato]) + ", " +
+                            utf8_di_percorso(p)};
         f[*formato] = p;
     }
     if (!f.contains(Formato::celle)) throw UsoErrato{"manca il file delle celle (PERCORSO_TRENO.dat)"};
@@ -159,7 +165,8 @@ std::vector<FileNuovo> testi_di(const decompila::Decompilazione& d) {
     Stato nomi;
     nomi.nome_percorso = d.percorso;
     nomi.numero_treno = d.treno;
-    return {{utf8_da_1252(nome_testo_linea(nomi)), d.testo_linea}, {utf8_da_1252(nome_testo_treno(nomi)), d.testo_treno}};
+    return {{utf8_da_1252(nome_testo_linea(nomi)), d.testo_linea},
+            {utf8_da_1252(nome_testo_treno(nomi)), d.testo_treno}};
 }
 
 // Texts already in the output folder stop the command unless --force: each is named.
@@ -194,9 +201,11 @@ void aggiungi_decompile(CLI::App& app, int& stato, Rapporto& r) {
     auto o = std::make_shared<OpzioniDecompile>();
     auto* sub = app.add_subcommand("decompile", "Riporta uno scenario compilato ai suoi testi sorgente, e lo dimostra.");
     sub->footer(spiegazione);
-    aggiungi_percorsi(sub, "DIR|FILE", o->ingressi, "Cartella dello scenario compilato, o i suoi file (.dat, .sim, _linea.dat)")
+    aggiungi_percorsi(sub, "DIR|FILE", o->ingressi,
+                      "Cartella dello scenario compilato, o i suoi file (.dat, .sim, _linea.dat)")
         ->required();
-    aggiungi_percorso(sub, "-o,--output", o->uscita, "Cartella dei testi (predefinita: quella corrente); creata se manca")
+    aggiungi_percorso(sub, "-o,--output", o->uscita,
+                      "Cartella dei testi (predefinita: quella corrente); creata se manca")
         ->type_name("CARTELLA");
     sub->add_option("--route", o->percorso, "Nome del percorso dello scenario da leggere nella cartella")
         ->type_name("NOME");

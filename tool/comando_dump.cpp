@@ -199,14 +199,14 @@ std::string stampa_tracciato(const OpzioniDump& o, const Tracciato& t) {
     const std::int64_t fine = std::min<std::int64_t>(o.a, metri - 1);
     std::string out;
     if (o.json) {
-        json testa = {{"formato", "tracciato"}, {"file", utf8_del_nome(o.file)},
-                      {"lunghezza_estesa", t.lunghezza_estesa}};
+        json testa = {
+            {"formato", "tracciato"}, {"file", utf8_del_nome(o.file)}, {"lunghezza_estesa", t.lunghezza_estesa}};
         out = testa.dump(-1, ' ', false, nome_non_utf8);
         out.pop_back();
         out += ",\"metri\":[";
     } else {
-        out = "Geometria della linea " + utf8_del_nome(o.file) + ": metri 0 .. " + n(metri - 1) + ", " +
-              n(2 * metri) + " elementi (x = coordinata 0, y = coordinata 1; \"-\" non assegnato).\n" +
+        out = "Geometria della linea " + utf8_del_nome(o.file) + ": metri 0 .. " + n(metri - 1) + ", " + n(2 * metri) +
+              " elementi (x = coordinata 0, y = coordinata 1; \"-\" non assegnato).\n" +
               "   metro                       x                       y\n";
     }
     for (std::int64_t m = inizio; m <= fine; m += passo) {

@@ -6,8 +6,8 @@
 #include <system_error>
 
 #include "app/stato_uscita.h"
-#include "platform/percorso_utf8.h"
 #include "platform/archivio_disco.h"
+#include "platform/percorso_utf8.h"
 #include "tool/disegno_linea.h"
 #include "tool/file_compilati.h"
 #include "tool/pagina_html.h"

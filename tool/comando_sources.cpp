@@ -9,9 +9,9 @@
 #include "app/righe.h"
 #include "app/stato_uscita.h"
 #include "compiler/nomi_file.h"
-#include "platform/percorso_utf8.h"
 #include "platform/archivio_disco.h"
 #include "platform/guasto_file.h"
+#include "platform/percorso_utf8.h"
 #include "source_text/testi_sorgente.h"
 
 namespace scenario {
@@ -42,7 +42,8 @@ int esegui_sources(const OpzioniSources& o, Rapporto& r) {
     std::vector<std::string> presenti;
     for (const auto& nome : nomi)
         if (!o.forza && occupato(o.cartella / percorso_da_utf8(nome))) presenti.push_back(nome);
-    for (const auto& nome : presenti) r.messaggio("scenario: " + utf8_di_percorso(o.cartella / percorso_da_utf8(nome)) + " esiste gia'");
+    for (const auto& nome : presenti)
+        r.messaggio("scenario: " + utf8_di_percorso(o.cartella / percorso_da_utf8(nome)) + " esiste gia'");
     if (!presenti.empty()) {
         r.messaggio("scenario: nessun file scritto: --force li sostituisce.");
         return uscita::uso_errato;

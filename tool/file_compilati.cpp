@@ -10,8 +10,8 @@
 #include "compiler/decodifica_insieme.h"
 #include "compiler/decodifica_tabella.h"
 #include "compiler/decodifica_tracciato.h"
-#include "platform/percorso_utf8.h"
 #include "platform/archivio_disco.h"
+#include "platform/percorso_utf8.h"
 
 namespace scenario {
 namespace {

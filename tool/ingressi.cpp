@@ -6,8 +6,8 @@
 #include <cctype>
 #include <system_error>
 
-#include "platform/percorso_utf8.h"
 #include "platform/file_ingresso.h"
+#include "platform/percorso_utf8.h"
 #include "tool/uso_errato.h"
 
 namespace scenario {

@@ -62,7 +62,8 @@ scrive nulla e lo stato di uscita e' 2.)";
 void aggiungi_sources(CLI::App& app, scenario::OpzioniSources& o, int& stato, scenario::Rapporto& r) {
     auto* sub = app.add_subcommand("sources", "Scrive i testi sorgente dello scenario incorporato, da cui partire.");
     sub->footer(spiegazione_sources);
-    scenario::aggiungi_percorso(sub, "CARTELLA", o.cartella, "Cartella in cui scrivere (predefinita: quella corrente); creata se manca");
+    scenario::aggiungi_percorso(sub, "CARTELLA", o.cartella,
+                                "Cartella in cui scrivere (predefinita: quella corrente); creata se manca");
     sub->add_flag("--force", o.forza, "Sostituisce i testi gia' presenti in CARTELLA (senza, nessun file e' toccato)");
     sub->callback([&o, &stato, &r] { stato = scenario::esegui_sources(o, r); });
 }
@@ -87,8 +88,10 @@ si e' potuto leggere o scrivere (nessun file compilato sostituito).)";
 
 // The arguments and options compile and check share.
 void opzioni_comuni(CLI::App* sub, scenario::OpzioniCompile& o) {
-    scenario::aggiungi_percorso(sub, "LINEA", o.linea, "Testo sorgente della linea, per esempio Vordano_Seli_linea.txt")->required();
-    scenario::aggiungi_percorso(sub, "TRENO", o.treno, "Testo sorgente del treno, per esempio Vordano_Seli_4936-.txt")->required();
+    scenario::aggiungi_percorso(sub, "LINEA", o.linea, "Testo sorgente della linea, per esempio Vordano_Seli_linea.txt")
+        ->required();
+    scenario::aggiungi_percorso(sub, "TRENO", o.treno, "Testo sorgente del treno, per esempio Vordano_Seli_4936-.txt")
+        ->required();
     sub->add_option("--route", o.percorso, "Nome del percorso (predefinito: il nome di LINEA senza \"_linea.txt\")")
         ->type_name("NOME");
     sub->add_option("--train", o.numero,
@@ -107,7 +110,8 @@ void aggiungi_compile(CLI::App& app, scenario::OpzioniCompile& o, int& stato, sc
     auto* sub = app.add_subcommand("compile", "Compila i propri testi sorgente della linea e del treno.");
     sub->footer(spiegazione_compile);
     opzioni_comuni(sub, o);
-    scenario::aggiungi_percorso(sub, "-o,--output", o.uscita, "Cartella dei file compilati (predefinita: quella corrente)")
+    scenario::aggiungi_percorso(sub, "-o,--output", o.uscita,
+                                "Cartella dei file compilati (predefinita: quella corrente)")
         ->type_name("CARTELLA")
         ->check(scenario::cartella_esistente());
     sub->callback([&o, &stato, &r] { stato = scenario::esegui_compile(o, r); });

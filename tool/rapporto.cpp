@@ -5,8 +5,8 @@
 #include <iostream>
 #include <string_view>
 
-#include "platform/percorso_utf8.h"
 #include "platform/guasto_file.h"
+#include "platform/percorso_utf8.h"
 
 namespace scenario {
 namespace fs = std::filesystem;

@@ -1,14 +1,14 @@
 // Finds the three files of one scenario, decodes them and checks that they
 // belong together before anything is drawn.
-#include "platform/percorso_utf8.h"
-#include "tool/testo_1252.h"
 #include "tool/scenario_caricato.h"
 
 #include <algorithm>
 #include <map>
 
+#include "platform/percorso_utf8.h"
 #include "tool/comando_compile.h"
 #include "tool/file_compilati.h"
+#include "tool/testo_1252.h"
 
 namespace scenario {
 namespace {
@@ -39,8 +39,11 @@ FilePerFormato file_nominati(const std::vector<fs::path>& ingressi) {
     FilePerFormato f;
     for (const fs::path& p : ingressi) {
         const auto formato = formato_da_nome(utf8_del_nome(p));
-        if (!formato) throw UsoErrato{"non riconosco " + utf8_di_percorso(p) + ": serve un .dat, un .sim o un _linea.dat"};
-        if (f.contains(*formato)) throw UsoErrato{"due file dello stesso tipo: " + utf8_di_percorso(f[*formato]) + ", " + utf8_di_percorso(p)};
+        if (!formato)
+            throw UsoErrato{"non riconosco " + utf8_di_percorso(p) + ": serve un .dat, un .sim o un _linea.dat"};
+        if (f.contains(*formato))
+            throw UsoErrato{"due file dello stesso tipo: " + utf8_di_percorso(f[*formato]) + ", " +
+                            utf8_di_percorso(p)};
         f[*formato] = p;
     }
     if (!f.contains(Formato::celle)) throw UsoErrato{"manca il file delle celle (.dat)"};

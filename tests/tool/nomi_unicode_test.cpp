@@ -50,10 +50,13 @@ const Caso casi[] = {
      {"L’Aquila_linea.dat", "L’Aquila_5.sim", "L’Aquila_5.dat"}, "L\x92" "Aquila", ""},
     {"EuroAndLigatureFitToo", "x", "a_linea.txt", "a_1-.txt", "--route \"€ œ\" --train Ž1", 0,
      {"€ œ_linea.dat", "€ œ_Ž1.sim", "€ œ_Ž1.dat"}, "\x80 \x9C", ""},
-    {"CyrillicFolderAndFilesWithRouteGiven", "Маршрут", "Мир_linea.txt", "Мир_7-.txt", "--route Prova --train 7", 0,
+    {"CyrillicFolderAndFilesWithRouteGiven", "Маршрут", "Мир_linea.txt", "Мир_7-.txt", "--route Prova --train 7",
+     0,
      {"Prova_linea.dat", "Prova_7.sim", "Prova_7.dat"}, "Prova", ""},
-    {"CyrillicRouteFromTheFileNameIsRefused", "Маршрут", "Мир_linea.txt", "Мир_7-.txt", "", 2, {}, "", "\"М\""},
-    {"CyrillicRouteOptionIsRefused", "x", "Prova_linea.txt", "Prova_7-.txt", "--route Мир --train 7", 2, {}, "", "\"М\""},
+    {"CyrillicRouteFromTheFileNameIsRefused", "Маршрут", "Мир_linea.txt", "Мир_7-.txt", "", 2, {}, "",
+     "\"М\""},
+    {"CyrillicRouteOptionIsRefused", "x", "Prova_linea.txt", "Prova_7-.txt", "--route Мир --train 7", 2, {}, "",
+     "\"М\""},
     {"TrainOutsideWindows1252IsRefused", "x", "Prova_linea.txt", "Prova_7-.txt", "--train №7", 2, {}, "", "\"№\""},
 };
 
