@@ -87,8 +87,8 @@ TEST_F(Dump, JsonNamesTheFileInUtf8) {
     casi.push_back({"Citt\xE0_4936.sim", "Citt\xEF\xBF\xBD_4936.sim"});
 #endif
     for (const Caso& c : casi) {
-        fs::copy_file(cartella / nome_tabella, cartella / da_utf8(c.su_disco));
-        const Uscita u = dump(tra_virgolette(cartella / da_utf8(c.su_disco)) + " --json");
+        fs::copy_file(cartella / nome_tabella, cartella.percorso() / da_utf8(c.su_disco));
+        const Uscita u = dump(tra_virgolette(cartella.percorso() / da_utf8(c.su_disco)) + " --json");
         ASSERT_EQ(u.stato, 0) << u.errori;
         const auto j = nlohmann::json::parse(u.testo, nullptr, false);
         ASSERT_TRUE(j.is_object()) << u.testo;
