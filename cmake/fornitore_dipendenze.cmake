@@ -4,14 +4,17 @@
 # commands. A plain `cmake -S . -B build` does not include this file and
 # never installs anything.
 
-# One row per dependency: the find_package name, then its Debian packages.
+# One row per dependency: the find_package name or the program, then its
+# Debian packages.
 set(scenario_pacchetti_debian
   "CLI11=libcli11-dev"
   "nlohmann_json=nlohmann-json3-dev"
   "GTest=libgtest-dev libgmock-dev"
   "benchmark=libbenchmark-dev"
   "X11=libx11-dev libxft-dev"
-  "LibXml2=libxml2-dev")
+  "LibXml2=libxml2-dev"
+  "x86_64-w64-mingw32-g++-posix=g++-mingw-w64-x86-64-posix"
+  "dpkg-shlibdeps=dpkg-dev")
 
 # The Debian packages of `nome` into `uscita`, empty when it is not ours.
 function(scenario_pacchetti_di nome uscita)
@@ -87,5 +90,30 @@ macro(scenario_fornisci_dipendenza metodo nome)
     endif()
   endif()
 endmacro()
+
+# The program `nome` of the table, installed with its packages when it is
+# not on the PATH; its path lands in the cache as SCENARIO_PROGRAMMA_<nome>.
+function(scenario_fornisci_programma nome)
+  string(MAKE_C_IDENTIFIER "SCENARIO_PROGRAMMA_${nome}" variabile)
+  find_program(${variabile} ${nome})
+  if(NOT ${variabile})
+    scenario_pacchetti_di(${nome} pacchetti)
+    if(pacchetti STREQUAL "")
+      message(FATAL_ERROR "${nome} is missing")
+    endif()
+    scenario_installa_pacchetti("${pacchetti}" "${nome}")
+    unset(${variabile} CACHE)
+    find_program(${variabile} ${nome} REQUIRED)
+  endif()
+endfunction()
+
+# The toolchain file was read just before this file, the compiler not yet
+# looked for: a cross compiler of the table comes in here.
+if(CMAKE_CXX_COMPILER AND NOT IS_ABSOLUTE "${CMAKE_CXX_COMPILER}")
+  scenario_pacchetti_di("${CMAKE_CXX_COMPILER}" _scenario_pacchetti)
+  if(NOT _scenario_pacchetti STREQUAL "")
+    scenario_fornisci_programma("${CMAKE_CXX_COMPILER}")
+  endif()
+endif()
 
 cmake_language(SET_DEPENDENCY_PROVIDER scenario_fornisci_dipendenza SUPPORTED_METHODS FIND_PACKAGE)
