@@ -4,7 +4,7 @@
 # folder and its crea_scenario.exe run there under wine; the .deb is
 # installed with apt-get, its programs answer --version, a copy of the
 # installed builder (with the installed display module in its place) runs
-# in a scratch folder, and the package is removed again. The two runs must
+# in a scratch folder, and the package is purged again. The two runs must
 # leave the same six files, byte for byte.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,7 +25,7 @@ installato=
 riusciti=0
 
 chiudi() {
-  if [ -n "$installato" ]; then apt-get remove -y -qq crea-scenario >/dev/null 2>&1 || true; fi
+  if [ -n "$installato" ]; then apt-get purge -y -qq crea-scenario >/dev/null 2>&1 || true; fi
   timeout 30 wineserver -k 2>/dev/null || true
   rm -rf "$lavoro"
 }
@@ -89,7 +89,7 @@ done
 riuscito "the .deb puts the programs in /usr/bin and the module in /usr/lib/crea_scenario, stripped; Depends: $dipende"
 
 # --- the .deb installed, asked, removed
-apt-get install -y -qq "$deb" >/dev/null || fallisci "apt-get install $deb"
+apt-get install -y -qq "$deb" >"$lavoro/apt.log" 2>&1 || fallisci "apt-get install $deb: $(cat "$lavoro/apt.log")"
 installato=1
 [ "$(command -v crea_scenario)" = /usr/bin/crea_scenario ] || fallisci "crea_scenario is not /usr/bin/crea_scenario"
 for programma in scenario crea_scenario; do
@@ -113,10 +113,11 @@ while [ -e "/tmp/.X11-unix/X$numero" ]; do numero=$((numero + 1)); done
   fallisci "the installed builder's run: $(cat "$lavoro/linux.err")"
 if grep -q 'non trovato' "$lavoro/linux.err"; then fallisci "the installed module was not loaded: $(cat "$lavoro/linux.err")"; fi
 
-apt-get remove -y -qq crea-scenario >/dev/null || fallisci "apt-get remove crea-scenario"
+apt-get purge -y -qq crea-scenario >"$lavoro/apt.log" 2>&1 || fallisci "apt-get purge crea-scenario: $(cat "$lavoro/apt.log")"
 installato=
-[ ! -e /usr/bin/crea_scenario ] && [ ! -e /usr/lib/crea_scenario ] || fallisci "files left after apt-get remove"
-riuscito "the installed builder ran from a copy with the installed module; the package is removed again"
+[ ! -e /usr/bin/crea_scenario ] && [ ! -e /usr/lib/crea_scenario ] || fallisci "files left after apt-get purge"
+! dpkg -s crea-scenario >/dev/null 2>&1 || fallisci "dpkg still knows crea-scenario after apt-get purge"
+riuscito "the installed builder ran from a copy with the installed module; the package is purged again"
 
 # --- the ZIP's builder under wine, where it was unpacked
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
