@@ -9,6 +9,7 @@
 #include "app/stato_uscita.h"
 #include "platform/archivio_disco.h"
 #include "platform/argomenti.h"
+#include "platform/blocco_cartella.h"
 #include "platform/cartella_programma.h"
 #include "platform/console_padre.h"
 #include "platform/console_utf8.h"
@@ -20,8 +21,12 @@ int corsa() {
     using namespace scenario;
     const auto messaggi = crea_messaggi();
     try {
+        const auto cartella = cartella_programma();
+        // Held to the end: a second run in this folder would consume our
+        // source texts, so it waits for us (and we for one already running).
+        const auto blocco = blocca_per_la_corsa(cartella);
         auto finestra = crea_finestra();
-        ArchivioDisco archivio(cartella_programma());
+        ArchivioDisco archivio(cartella);
         Form1 form(*finestra, archivio, *messaggi);
         return stato_uscita(form.Form_Load());
     } catch (const std::system_error& e) {

@@ -22,7 +22,8 @@ vecchi con lo stesso nome:
   Vordano_Seli_linea.dat               geometria della linea compilata
   Vordano_Seli_4936.sim                tabella dello scenario compilata
   Vordano_Seli_4936.dat                file delle celle compilato
-Mentre lavora mostra la finestra "Attendere", poi si chiude da solo.
+Mentre lavora mostra la finestra "Attendere", poi si chiude da solo. Avviato
+di nuovo nella stessa cartella mentre lavora, attende che abbia finito.
 
 Opzioni:
   -h, --help   mostra questo aiuto ed esce

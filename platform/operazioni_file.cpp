@@ -6,6 +6,7 @@
 #include <array>
 #include <cerrno>
 
+#include "platform/blocco_cartella.h"
 #include "platform/sistema_file.h"
 
 namespace scenario {
@@ -76,7 +77,8 @@ public:
     }
 
     std::error_code blocca(const fs::path& cartella, std::unique_ptr<BloccoCartella>& blocco) override {
-        return sistema::blocca(cartella, blocco);
+        // Inside a builder's run the run holds the folder already.
+        return blocca_per_il_cambio(cartella, blocco);
     }
 };
 

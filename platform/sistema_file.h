@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <system_error>
 
 #include "platform/operazioni_file.h"
@@ -20,6 +21,9 @@ std::error_code collega(const std::filesystem::path& da, const std::filesystem::
 std::error_code elimina(const std::filesystem::path& p);
 std::error_code sincronizza_cartella(const std::filesystem::path& cartella);
 std::error_code blocca(const std::filesystem::path& cartella, std::unique_ptr<BloccoCartella>& blocco);
+// One text per folder however its path is spelt: two paths of one folder
+// give the same, two folders never do.
+std::error_code identita_cartella(const std::filesystem::path& cartella, std::string& identita);
 std::FILE* apri_lettura(const std::filesystem::path& p);
 
 }  // namespace scenario::sistema

@@ -1,11 +1,13 @@
 // File calls on POSIX systems: open flags for exclusive creation, flock on
 // the folder itself, fsync of the folder after renames.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <string>
 
 #include "platform/sistema_file.h"
 
@@ -96,6 +98,14 @@ std::error_code blocca(const fs::path& cartella, std::unique_ptr<BloccoCartella>
         return blocco_non_disponibile(ec.value()) ? std::error_code{} : ec;
     }
     blocco = std::make_unique<BloccoFlock>(fd);
+    return {};
+}
+
+std::error_code identita_cartella(const fs::path& cartella, std::string& identita) {
+    errno = 0;
+    struct stat s {};
+    if (stat(cartella.c_str(), &s) != 0) return errore_c();
+    identita = std::to_string(s.st_dev) + ":" + std::to_string(s.st_ino);
     return {};
 }
 

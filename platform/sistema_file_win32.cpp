@@ -117,6 +117,13 @@ std::error_code blocca(const fs::path& cartella, std::unique_ptr<BloccoCartella>
     return {};
 }
 
+// The lock's own name: it is made from the full, resolved path already.
+std::error_code identita_cartella(const fs::path& cartella, std::string& identita) {
+    const std::wstring nome = nome_mutex(cartella);
+    identita.assign(nome.begin(), nome.end());  // ASCII only
+    return {};
+}
+
 std::FILE* apri_lettura(const fs::path& p) { return _wfopen(p.c_str(), L"rb"); }
 
 }  // namespace scenario::sistema
