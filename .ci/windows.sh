@@ -201,4 +201,40 @@ nomi_oltre_ascii() {
 }
 nomi_oltre_ascii
 
+# --- three crea_scenario.exe started a moment apart in one folder, as a
+# double double-click starts them, trial after trial: each waits its turn,
+# every one ends with 0, and the folder holds a clean run's six files, byte
+# for byte, and nothing else.
+tre_corse_insieme() {
+  local prove=100 inizio pulita cartella prova i stato
+  local -a pid
+  inizio=$(date +%s)
+  pulita=$lavoro/insieme_pulita
+  mkdir "$pulita"
+  cp "$finestre/bin/crea_scenario.exe" "$pulita/"
+  (cd "$pulita" && wine_a_tempo 120 crea_scenario.exe 2>/dev/null) || fallisci "the clean run beside the three at once"
+  [ "$(find "$pulita" -mindepth 1 | wc -l)" -eq 7 ] || fallisci "the clean run did not leave six files"
+  for prova in $(seq "$prove"); do
+    cartella=$lavoro/insieme_$prova
+    mkdir "$cartella"
+    cp "$finestre/bin/crea_scenario.exe" "$cartella/"
+    pid=()
+    for i in 1 2 3; do
+      (cd "$cartella" && wine_a_tempo 120 crea_scenario.exe 2>"$lavoro/insieme_$i.err") &
+      pid+=($!)
+      [ "$i" -eq 3 ] || sleep "0.0$((RANDOM % 4))"
+    done
+    for i in 1 2 3; do
+      stato=0
+      wait "${pid[$((i - 1))]}" || stato=$?
+      [ "$stato" -eq 0 ] || fallisci "trial $prova: run $i of three ended with $stato: $(cat "$lavoro/insieme_$i.err")"
+    done
+    stessi_file "$pulita" "$cartella" || fallisci "trial $prova: the folder does not hold a clean run's files"
+    [ "$(find "$cartella" -mindepth 1 | wc -l)" -eq 7 ] || fallisci "trial $prova: more than the six files and the program"
+    rm -rf "$cartella"
+  done
+  riuscito "three crea_scenario.exe at once in one folder take turns: $prove trials, a clean set each time ($(($(date +%s) - inizio)) s)"
+}
+tre_corse_insieme
+
 echo "windows: $riusciti passed, 0 failed"
