@@ -104,8 +104,8 @@ std::string codifica_elementi(std::span<const Elemento> elementi) {
 }
 
 // Coordinate 0 of every metre, then coordinate 1: for each, the fixed points,
-// the computed metres as doubles and the unassigned tail, straight from the
-// table's three parts.
+// the computed metres as doubles (the runs walked once per coordinate) and
+// the unassigned tail.
 void codifica_tracciato(const Stato& s, Destinazione& d) {
     const Geometria& g = s.tracciato;
     if (!g.esiste()) return;
@@ -113,10 +113,10 @@ void codifica_tracciato(const Stato& s, Destinazione& d) {
     const std::int64_t fissi = std::min<std::int64_t>(2, std::int64_t{g.ultimo_metro()} + 1);
     for (int k = 0; k < 2; ++k) {
         for (std::int64_t m = 0; m < fissi; ++m) t.occupa(codifica_elemento(t.spazio(byte_massimo_elemento), g.elemento(m, k)));
-        for (double v : g.calcolati(k)) {
+        g.per_ogni_calcolato(k, [&t](double v) {
             char* p = scrivi_le<2>(t.spazio(byte_massimo_elemento), static_cast<std::uint16_t>(Elemento::Tag::doppio));
             t.occupa(scrivi_le<8>(p, std::bit_cast<std::uint64_t>(v)));
-        }
+        });
         for (std::int64_t m = g.prossimo_metro(); m <= g.ultimo_metro(); ++m) {
             t.occupa(scrivi_le<2>(t.spazio(byte_massimo_elemento), static_cast<std::uint16_t>(Elemento::Tag::vuoto)));
         }

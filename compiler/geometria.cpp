@@ -1,27 +1,36 @@
-// The compact plan table: its three parts (fixed points, computed metres,
-// unassigned tail) and the element each metre shows in the file.
+// The plan table as runs: the three parts of the file (fixed points, computed
+// metres, unassigned tail) and the element each metre shows in it.
 #include "compiler/geometria.h"
 
+#include <algorithm>
+
 namespace scenario {
+
 void Geometria::crea(std::int32_t lunghezza_estesa) {
     cancella();
     ultimo_metro_ = lunghezza_estesa;
-    // Metres 2 .. lunghezza_estesa at most; reserved, so only the pages
-    // written are ever touched.
-    const auto calcolabili = static_cast<std::size_t>(lunghezza_estesa > 1 ? lunghezza_estesa - 1 : 0);
-    x_.reserve(calcolabili);
-    y_.reserve(calcolabili);
 }
 
 void Geometria::cancella() {
     ultimo_metro_ = -1;
     punti_fissi_ = false;
-    // Swapped with empty ones: clear() would keep the room of a table made before.
-    std::vector<double>().swap(x_);
-    std::vector<double>().swap(y_);
+    prossimo_ = 2;
+    tratti_.clear();
 }
 
 void Geometria::poni_punti_fissi() { punti_fissi_ = esiste() && ultimo_metro_ >= 1; }
+
+void Geometria::prosegui(const Tratto& t) {
+    const std::int64_t fino = std::min<std::int64_t>(t.fino, ultimo_metro_);
+    if (fino < prossimo_) return;
+    // A straight run after a straight run is one run.
+    if (!t.arco && !tratti_.empty() && !tratti_.back().arco) {
+        tratti_.back().fino = fino;
+    } else {
+        tratti_.push_back({fino, t.arco, t.k});
+    }
+    prossimo_ = fino + 1;
+}
 
 Elemento Geometria::elemento(std::int64_t m, int k) const {
     Elemento e;
@@ -30,9 +39,12 @@ Elemento Geometria::elemento(std::int64_t m, int k) const {
             e.tag = Elemento::Tag::intero;
             e.intero = punto_fisso(m, k);
         }
-    } else if (m < prossimo_metro()) {
+    } else if (m < prossimo_) {
         e.tag = Elemento::Tag::doppio;
-        e.doppio = calcolati(k)[static_cast<std::size_t>(m - 2)];
+        std::int64_t metro = 2;
+        per_ogni_calcolato(k, [&](double v) {
+            if (metro++ == m) e.doppio = v;
+        });
     }
     return e;
 }

@@ -1,8 +1,10 @@
-// The plan geometry as the compiler holds it, once and compactly: metres 0
-// and 1 are the two fixed 16-bit points, the metres the reader computes follow
-// from metre 2 on as doubles, and every metre after them is never assigned.
-// That is the only shape the reader makes, so nothing else is stored: 16
-// bytes per computed metre and none for the fixed points or the tail.
+// The plan geometry as the compiler holds it: metres 0 and 1 are the two
+// fixed 16-bit points, the metres the reader computes follow from metre 2 on,
+// and every metre after them is never assigned. The computed metres are kept
+// as the runs that make them (straight on, or an arc of a curvature, up to a
+// metre), not as coordinates: the encoder walks the runs again, once for each
+// coordinate, and gets the same doubles, operation for operation. A 1000 km
+// line is then a few thousand runs instead of 16 MB of doubles.
 #pragma once
 
 #include <cstdint>
@@ -21,10 +23,17 @@ struct Elemento {
     double doppio = 0.0;
 };
 
+// Metres from the cursor on to `fino` (inclusive): straight, each step the
+// last one again, or along an arc, each step the last one turned by `k`.
+struct Tratto {
+    std::int64_t fino = 0;
+    bool arco = false;
+    double k = 0.0;
+};
+
 class Geometria {
 public:
-    // Metres 0 .. lunghezza_estesa, none assigned; room for all of them is
-    // taken at once, so the table never moves while it grows.
+    // Metres 0 .. lunghezza_estesa, none assigned.
     void crea(std::int32_t lunghezza_estesa);
     // No table at all (the line geometry is not asked for).
     void cancella();
@@ -34,31 +43,24 @@ public:
     // Elements of the file: two coordinates for each metre.
     std::int64_t elementi() const { return esiste() ? 2 * (std::int64_t{ultimo_metro_} + 1) : 0; }
 
-    // Metres 0 and 1 as (0, 0) and (0, 1).
+    // Metres 0 and 1 as (0, 0) and (0, 1). Set before the first run: the runs
+    // start from what metres 0 and 1 hold.
     void poni_punti_fissi();
     bool punti_fissi() const { return punti_fissi_; }
 
     // The next metre to compute: 2 and on. Only the fixed points come before it.
-    std::int64_t prossimo_metro() const { return 2 + static_cast<std::int64_t>(x_.size()); }
-    // Assigns the next metre; false past the table's last metre. Inline with
-    // coordinata: the reader calls them for every metre of the route.
-    bool aggiungi(double x, double y) {
-        if (prossimo_metro() > ultimo_metro_) return false;
-        x_.push_back(x);
-        y_.push_back(y);
-        return true;
-    }
+    std::int64_t prossimo_metro() const { return prossimo_; }
+    // Computes the metres from the cursor on to `fino` by the run's rule, never
+    // past the table's last metre; nothing when the cursor is already past `fino`.
+    void prosegui(const Tratto& t);
 
-    // Coordinate k (0 or 1) of metre m, 0.0 where never assigned.
-    double coordinata(std::int64_t m, int k) const {
-        if (m < 2) return punti_fissi_ ? punto_fisso(m, k) : 0.0;
-        return m < prossimo_metro() ? calcolati(k)[static_cast<std::size_t>(m - 2)] : 0.0;
-    }
-    // The element the file holds for coordinate k of metre m.
+    // The element the file holds for coordinate k (0 or 1) of metre m. Walks
+    // the runs up to m: for checks, not for every metre.
     Elemento elemento(std::int64_t m, int k) const;
 
-    // Coordinate k of the computed metres, from metre 2 on, in order.
-    const std::vector<double>& calcolati(int k) const { return k == 0 ? x_ : y_; }
+    // Coordinate k of every computed metre, from metre 2 on, in order.
+    template <typename Ricevi>
+    void per_ogni_calcolato(int k, Ricevi&& ricevi) const;
 
 private:
     // The fixed points: metre 0 at (0, 0), metre 1 at (0, 1).
@@ -66,8 +68,39 @@ private:
 
     std::int32_t ultimo_metro_ = -1;
     bool punti_fissi_ = false;
-    std::vector<double> x_;  // coordinate 0 of metres 2, 3, ...
-    std::vector<double> y_;  // coordinate 1
+    std::int64_t prossimo_ = 2;
+    std::vector<Tratto> tratti_;
 };
+
+// The two metres before the cursor, and the step rules. The order of the
+// double operations is the file's: each rounded on its own.
+struct PuntiRecenti {
+    double x0, y0;  // metre m - 2
+    double x1, y1;  // metre m - 1
+
+    void passo(const Tratto& t) {
+        const double d0 = x1 - x0;
+        const double d1 = y1 - y0;
+        const double x = t.arco ? (x1 + d0) + (t.k * d1) : x1 + d0;
+        const double y = t.arco ? (y1 + d1) - (t.k * d0) : y1 + d1;
+        x0 = x1;
+        y0 = y1;
+        x1 = x;
+        y1 = y;
+    }
+};
+
+template <typename Ricevi>
+void Geometria::per_ogni_calcolato(int k, Ricevi&& ricevi) const {
+    // Unassigned metres 0 and 1 read as 0.0, as they did when the runs began.
+    PuntiRecenti p{0.0, 0.0, 0.0, punti_fissi_ ? 1.0 : 0.0};
+    std::int64_t m = 2;
+    for (const Tratto& t : tratti_) {
+        for (; m <= t.fino; ++m) {
+            p.passo(t);
+            ricevi(k == 0 ? p.x1 : p.y1);
+        }
+    }
+}
 
 }  // namespace scenario

@@ -1,6 +1,6 @@
-// The plan geometry of the line, one point per metre: straight runs repeat
-// the last step, arcs turn it by the curve's curvature. Doubles throughout,
-// each operation rounded on its own, so the bytes come out the same everywhere.
+// The plan geometry of the line, one point per metre, as runs: straight runs
+// repeat the last step, arcs turn it by the curve's curvature (the table,
+// compiler/geometria.h, holds the runs and the step rules).
 #include <algorithm>
 #include <optional>
 
@@ -10,8 +10,6 @@ namespace scenario {
 namespace {
 
 constexpr std::int64_t limite_geometria = lunghezza_massima;
-
-double coordinata(const Stato& s, std::int64_t m, int k) { return s.tracciato.coordinata(m, k); }
 
 // Never past the table's last metre, whatever a record asks for.
 std::int64_t entro_tracciato(const Stato& s, std::int64_t fino) {
@@ -30,34 +28,31 @@ std::optional<double> curvatura(std::string_view chiave) {
     return std::nullopt;
 }
 
-// Arc of curvature k on to metre `fino`; false past the geometry limit.
-bool arco(Stato& s, std::int64_t fino, double k) {
-    for (fino = entro_tracciato(s, fino); s.tracciato.prossimo_metro() <= fino;) {
-        const std::int64_t m = s.tracciato.prossimo_metro();
-        const double x = coordinata(s, m - 1, 0);
-        const double y = coordinata(s, m - 1, 1);
-        const double d0 = x - coordinata(s, m - 2, 0);
-        const double d1 = y - coordinata(s, m - 2, 1);
-        s.tracciato.aggiungi((x + d0) + (k * d1), (y + d1) - (k * d0));
-        if (s.tracciato.prossimo_metro() > limite_geometria) return false;
+// The run on to metre `fino`, metre by metre; with the limit, the run stops
+// at the first metre that takes the cursor past the geometry limit, and the
+// answer is false.
+bool prosegui(Stato& s, Tratto t, bool con_limite) {
+    t.fino = entro_tracciato(s, t.fino);
+    const std::int64_t da = s.tracciato.prossimo_metro();
+    if (da > t.fino) return true;
+    if (!con_limite) {
+        s.tracciato.prosegui(t);
+        return true;
     }
-    return true;
+    // The metre after which the cursor is past the limit, or the first metre
+    // when it already is.
+    const std::int64_t ultimo_entro = std::max(da, limite_geometria);
+    const bool oltre = t.fino >= ultimo_entro;
+    t.fino = std::min(t.fino, ultimo_entro);
+    s.tracciato.prosegui(t);
+    return !oltre;
 }
 
 }  // namespace
 
 void punti_iniziali(Stato& s) { s.tracciato.poni_punti_fissi(); }
 
-bool rettilineo(Stato& s, std::int64_t fino, bool con_limite) {
-    for (fino = entro_tracciato(s, fino); s.tracciato.prossimo_metro() <= fino;) {
-        const std::int64_t m = s.tracciato.prossimo_metro();
-        const double x = coordinata(s, m - 1, 0);
-        const double y = coordinata(s, m - 1, 1);
-        s.tracciato.aggiungi(x + (x - coordinata(s, m - 2, 0)), y + (y - coordinata(s, m - 2, 1)));
-        if (con_limite && s.tracciato.prossimo_metro() > limite_geometria) return false;
-    }
-    return true;
-}
+bool rettilineo(Stato& s, std::int64_t fino, bool con_limite) { return prosegui(s, {fino, false, 0.0}, con_limite); }
 
 // A curve from metre s0 over lung metres: straight up to s0, then the arc.
 Passo record_curva(LetturaLinea& l, std::string_view chiave) {
@@ -70,7 +65,7 @@ Passo record_curva(LetturaLinea& l, std::string_view chiave) {
     const auto k = curvatura(chiave);
     if (!k) return l.ferma(Guasto::curva_senza_classe, sulla_chiave);
     if (!l.s.tracciato.esiste()) return Passo::avanti;
-    if (!rettilineo(l.s, s0, true) || !arco(l.s, fine, *k)) return l.ferma(Guasto::curva_senza_classe, Campo{1});
+    if (!rettilineo(l.s, s0, true) || !prosegui(l.s, {fine, true, *k}, true)) return l.ferma(Guasto::curva_senza_classe, Campo{1});
     return Passo::avanti;
 }
 

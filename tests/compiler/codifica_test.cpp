@@ -91,11 +91,11 @@ TEST(CodificaTracciato, PuntiFissiMetriCalcolatiECoda) {
     Stato s;
     s.tracciato.crea(3);
     s.tracciato.poni_punti_fissi();
-    ASSERT_TRUE(s.tracciato.aggiungi(1.5, -2.0));
+    s.tracciato.prosegui({2, true, -0.5});  // metre 2 at (0 + 0) + (-0.5 * 1) = -0.5, 1 + 1 = 2
     EXPECT_EQ(codifica_tracciato(s), byte({2, 0, 0, 0, 2, 0, 0, 0,                     // coordinate 0, metres 0, 1
-                                           5, 0, 0, 0, 0, 0, 0, 0, 0xF8, 0x3F, 0, 0,  // metre 2, metre 3 unassigned
+                                           5, 0, 0, 0, 0, 0, 0, 0, 0xE0, 0xBF, 0, 0,  // metre 2, metre 3 unassigned
                                            2, 0, 0, 0, 2, 0, 1, 0,                     // coordinate 1
-                                           5, 0, 0, 0, 0, 0, 0, 0, 0x00, 0xC0, 0, 0}));
+                                           5, 0, 0, 0, 0, 0, 0, 0, 0x00, 0x40, 0, 0}));
 }
 
 TEST(CodificaTracciato, SenzaPuntiFissiNullaEAssegnato) {
@@ -124,7 +124,7 @@ TEST(CodificaAPezzi, OgniFileInPezziLimitatiCheSiRiunisconoNeiSuoiByte) {
     s.voci[3].stringa = std::string(100000, 'x');  // a text longer than a piece
     s.tracciato.crea(20000);
     s.tracciato.poni_punti_fissi();
-    for (int m = 2; m < 15000; ++m) ASSERT_TRUE(s.tracciato.aggiungi(m * 0.5, -m * 0.25));
+    s.tracciato.prosegui({15000, true, 0.001});
     struct Caso {
         const char* nome;
         void (*a_pezzi)(const Stato&, Destinazione&);

@@ -3,6 +3,8 @@
 // digit and its sign, the tail, and the limits a curve must keep.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "tests/compiler/prova_lettori.h"
 
 namespace scenario::test {
@@ -22,21 +24,52 @@ std::pair<double, double> punto(const Stato& s, std::int64_t m) {
     return {valore(0), valore(1)};
 }
 
-// The table holds what the reader computes and nothing past its last metre.
-TEST(Geometria, TheTableGrowsMetreByMetreUpToItsLastMetre) {
+// The table holds the runs the reader adds, never past its last metre, and a
+// run that starts behind the cursor adds only what lies beyond it.
+TEST(Geometria, TheTableGrowsRunByRunUpToItsLastMetre) {
     Geometria g;
-    g.crea(3);
-    EXPECT_EQ(g.elementi(), 8);
+    g.crea(5);
+    EXPECT_EQ(g.elementi(), 12);
     EXPECT_EQ(g.prossimo_metro(), 2);
-    EXPECT_TRUE(g.aggiungi(1.0, 2.0));
-    EXPECT_TRUE(g.aggiungi(3.0, 4.0));
-    EXPECT_FALSE(g.aggiungi(5.0, 6.0));
+    g.prosegui({3, false, 0.0});
     EXPECT_EQ(g.prossimo_metro(), 4);
-    EXPECT_EQ(g.coordinata(3, 1), 4.0);
-    EXPECT_EQ(g.coordinata(1, 1), 0.0);  // no fixed points yet: unassigned reads as 0
-    g.crea(10);                           // a second route length starts afresh
+    g.prosegui({3, true, 0.5});  // already computed: nothing
+    EXPECT_EQ(g.prossimo_metro(), 4);
+    g.prosegui({9, true, 0.5});
+    EXPECT_EQ(g.prossimo_metro(), 6);
+    // No fixed points: metres 0 and 1 read as 0.0 and the straight run stays there.
+    EXPECT_EQ(g.elemento(1, 1).tag, Elemento::Tag::vuoto);
+    EXPECT_EQ(g.elemento(3, 1).tag, Elemento::Tag::doppio);
+    EXPECT_EQ(g.elemento(3, 1).doppio, 0.0);
+    g.crea(10);  // a second route length starts afresh
     EXPECT_EQ(g.prossimo_metro(), 2);
     EXPECT_EQ(g.elemento(2, 0).tag, Elemento::Tag::vuoto);
+}
+
+// Walking the runs gives each coordinate of every computed metre once, in
+// order, by the same operations as the step rules applied one at a time.
+TEST(Geometria, TheRunsWalkedGiveEveryComputedMetreInOrder) {
+    Geometria g;
+    g.crea(100);
+    g.poni_punti_fissi();
+    const std::vector<Tratto> tratti = {{10, false, 0.0}, {20, false, 0.0}, {40, true, 0.003}, {60, true, -0.0004}, {70, false, 0.0}};
+    for (const Tratto& t : tratti) g.prosegui(t);
+    std::vector<double> attese[2];
+    PuntiRecenti p{0.0, 0.0, 0.0, 1.0};
+    std::int64_t m = 2;
+    for (const Tratto& t : tratti) {
+        for (; m <= t.fino; ++m) {
+            p.passo(t);
+            attese[0].push_back(p.x1);
+            attese[1].push_back(p.y1);
+        }
+    }
+    for (int k = 0; k < 2; ++k) {
+        std::vector<double> lette;
+        g.per_ogni_calcolato(k, [&lette](double v) { lette.push_back(v); });
+        EXPECT_EQ(lette, attese[k]) << "coordinate " << k;
+    }
+    EXPECT_EQ(g.prossimo_metro(), 71);
 }
 
 TEST(Geometria, FirstTwoMetresAreFixedIntegersAndTheTailRunsStraight) {
