@@ -21,7 +21,10 @@ FineCorsa Form1::Form_Load() {
     dati_scheda();
 
     std::int32_t scrivi_tracciato = 1;
-    const FineCorsa fine = concludi(memorizza_percorso(*this, archivio_, scrivi_tracciato));
+    const Esito esito = memorizza_percorso(*this, archivio_, scrivi_tracciato);
+    // Every file of the run in place for good before the person is told.
+    archivio_.sincronizza();
+    const FineCorsa fine = concludi(esito);
     finestra_.distruggi();
     return fine;
 }

@@ -26,7 +26,8 @@ int corsa() {
         // source texts, so it waits for us (and we for one already running).
         const auto blocco = blocca_per_la_corsa(cartella);
         auto finestra = crea_finestra();
-        ArchivioDisco archivio(cartella);
+        // One folder sync for the run's six changes, before its end is reported.
+        ArchivioDisco archivio(cartella, operazioni_di_sistema(), SincroniaCartella::a_richiesta);
         Form1 form(*finestra, archivio, *messaggi);
         return stato_uscita(form.Form_Load());
     } catch (const std::system_error& e) {

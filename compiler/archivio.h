@@ -65,6 +65,9 @@ public:
     virtual void scrivi_insieme(std::span<const FileNuovo> file) {
         for (const FileNuovo& f : file) scrivi(f.nome, f.genera ? f.tutto() : f.dati);
     }
+    // Every change so far made durable, for an archive that leaves that to
+    // a later moment; a failure throws, as a write's would.
+    virtual void sincronizza() {}
 };
 
 }  // namespace scenario

@@ -2,7 +2,6 @@
 #include "platform/archivio_disco.h"
 
 #include "platform/guasto_file.h"
-#include "platform/lotto_file.h"
 
 namespace scenario {
 
@@ -25,13 +24,31 @@ void ArchivioDisco::elimina(const std::string& nome) {
 void ArchivioDisco::scrivi(const std::string& nome, std::string_view dati) {
     LottoFile lotto(*operazioni_, cartella_);
     lotto.prepara(nome, dati);
-    lotto.sostituisci();
+    sostituisci(lotto);
 }
 
 void ArchivioDisco::scrivi_insieme(std::span<const FileNuovo> file) {
     LottoFile lotto(*operazioni_, cartella_);
     for (const FileNuovo& f : file) lotto.prepara(f.nome, [&f](Destinazione& d) { f.contenuto(d); });
-    lotto.sostituisci();
+    sostituisci(lotto);
+}
+
+// Noted as unsynced before the renames: a rename that fails half-way may
+// already have changed the folder.
+void ArchivioDisco::sostituisci(LottoFile& lotto) {
+    const bool subito = sincronia_ == SincroniaCartella::a_ogni_cambio;
+    if (!subito) da_sincronizzare_ = true;
+    lotto.sostituisci(subito);
+}
+
+void ArchivioDisco::sincronizza() {
+    if (!da_sincronizzare_) return;
+    if (const std::error_code ec = operazioni_->sincronizza_cartella(cartella_)) throw GuastoFile(ec, cartella_);
+    da_sincronizzare_ = false;
+}
+
+ArchivioDisco::~ArchivioDisco() {
+    if (da_sincronizzare_) (void)operazioni_->sincronizza_cartella(cartella_);
 }
 
 }  // namespace scenario

@@ -98,7 +98,7 @@ void LottoFile::prepara(const std::string& nome, const std::function<void(Destin
     if (ec || chiusura) fallisci(ec ? ec : chiusura, v.finale);
 }
 
-void LottoFile::sostituisci() {
+void LottoFile::sostituisci(bool sincronizza_cartella) {
     std::unique_ptr<BloccoCartella> blocco;
     if (const std::error_code ec = operazioni_.blocca(cartella_, blocco)) fallisci(ec, cartella_);
     // From the first check to the last rename no handler may run: a signal
@@ -120,6 +120,7 @@ void LottoFile::sostituisci() {
         // A spare that cannot go stays hidden beside the file: the change is done.
         if (!v.riserva.empty() && !operazioni_.elimina(v.riserva)) v.riserva.clear();
     }
+    if (!sincronizza_cartella) return;
     if (const std::error_code ec = operazioni_.sincronizza_cartella(cartella_)) fallisci(ec, cartella_);
 }
 

@@ -34,9 +34,10 @@ public:
     // Under the folder's lock: checks every final name first (a folder or a
     // read-only older file stops the change here, with nothing changed),
     // keeps the older files under spare names when there are several, renames
-    // every temporary over its final name, and syncs the folder. When a
-    // rename fails the older files go back. Throws GuastoFile.
-    void sostituisci();
+    // every temporary over its final name, and syncs the folder unless
+    // `sincronizza_cartella` is false (the caller then syncs it after a later
+    // change). When a rename fails the older files go back. Throws GuastoFile.
+    void sostituisci(bool sincronizza_cartella = true);
 
 private:
     struct Voce {

@@ -63,6 +63,7 @@ public:
     void elimina(const std::string& nome) override;
     void scrivi(const std::string& nome, std::string_view dati) override;
     void scrivi_insieme(std::span<const FileNuovo> file) override;
+    void sincronizza() override { dentro_.sincronizza(); }
 
     const std::vector<Chiamata>& chiamate() const { return chiamate_; }
 

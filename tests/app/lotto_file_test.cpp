@@ -161,5 +161,88 @@ TEST(LottoFile, TwoChangesAtOnceNeverMix) {
     }
 }
 
+// The folder synced on request: changes one after the other leave it to
+// sincronizza, which syncs it once, after the last rename; each file is still
+// synced before it replaces the older one.
+std::size_t quante(const OperazioniGuaste& op, TipoOperazione tipo) {
+    std::size_t n = 0;
+    for (const Operazione& o : op.eseguite()) n += o.tipo == tipo;
+    return n;
+}
+
+std::size_t ultima(const OperazioniGuaste& op, TipoOperazione tipo) {
+    std::size_t i = op.eseguite().size();
+    while (i > 0 && op.eseguite()[i - 1].tipo != tipo) --i;
+    return i;  // one past it; 0 for none
+}
+
+TEST(SincroniaCartella, OnRequestTheFolderIsSyncedOnceAfterTheLastRename) {
+    CartellaTemporanea c;
+    scrivi_file(c / "a.txt", "vecchio");
+    OperazioniGuaste op;
+    {
+        ArchivioDisco a(c.percorso(), op, SincroniaCartella::a_richiesta);
+        a.sincronizza();  // nothing changed yet: nothing to sync
+        a.scrivi("a.txt", "uno");
+        a.scrivi_insieme(std::vector<FileNuovo>{{"b.dat", "due"}, {"c.dat", "tre"}});
+        a.elimina("a.txt");
+        a.scrivi("a.txt", "quattro");
+        EXPECT_EQ(quante(op, TipoOperazione::sincronizza_cartella), 0u);
+        EXPECT_EQ(quante(op, TipoOperazione::sincronizza), 4u) << "every file synced before its rename";
+        a.sincronizza();
+        a.sincronizza();  // already synced
+    }
+    EXPECT_EQ(quante(op, TipoOperazione::sincronizza_cartella), 1u) << "nothing left for the archive's end";
+    EXPECT_GT(ultima(op, TipoOperazione::sincronizza_cartella), ultima(op, TipoOperazione::rinomina));
+    EXPECT_EQ(leggi_file(c / "a.txt"), "quattro");
+    EXPECT_EQ(leggi_file(c / "c.dat"), "tre");
+}
+
+TEST(SincroniaCartella, AFolderLeftUnsyncedIsSyncedWhenTheArchiveGoes) {
+    CartellaTemporanea c;
+    OperazioniGuaste op;
+    ArchivioDisco(c.percorso(), op, SincroniaCartella::a_richiesta).scrivi("a.txt", "uno");
+    EXPECT_EQ(quante(op, TipoOperazione::sincronizza_cartella), 1u);
+    EXPECT_GT(ultima(op, TipoOperazione::sincronizza_cartella), ultima(op, TipoOperazione::rinomina));
+}
+
+// A failed sync is reported naming the folder, and tried again later: the
+// renames are done, the folder still owes them.
+TEST(SincroniaCartella, AFailedSyncIsReportedAndTriedAgain) {
+    CartellaTemporanea c;
+    OperazioniGuaste op;
+    op.guasta_prima(TipoOperazione::sincronizza_cartella, "", EIO);
+    {
+        ArchivioDisco a(c.percorso(), op, SincroniaCartella::a_richiesta);
+        a.scrivi("a.txt", "uno");
+        try {
+            a.sincronizza();
+            ADD_FAILURE() << "the failed sync went unreported";
+        } catch (const GuastoFile& e) {
+            EXPECT_EQ(e.code().value(), EIO);
+            EXPECT_NE(std::string(e.what()).find(c.percorso().filename().string()), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(leggi_file(c / "a.txt"), "uno");
+        a.sincronizza();
+    }
+    EXPECT_EQ(quante(op, TipoOperazione::sincronizza_cartella), 2u);
+}
+
+// The builder's run as its program makes it: the same files as with a sync
+// after each change, and one folder sync, after every rename of the run.
+TEST(SincroniaCartella, TheBuildersRunSyncsTheFolderOnceAtItsEnd) {
+    CartellaTemporanea c;
+    prepara_vecchi(c.percorso());
+    OperazioniGuaste op;
+    {
+        ArchivioDisco a(c.percorso(), op, SincroniaCartella::a_richiesta);
+        EXPECT_EQ(corri(a), (Esito{FineCorsa::completata, 0}));
+        EXPECT_EQ(quante(op, TipoOperazione::sincronizza_cartella), 1u) << "synced by the run, not the archive's end";
+    }
+    EXPECT_EQ(quante(op, TipoOperazione::sincronizza_cartella), 1u);
+    EXPECT_GT(ultima(op, TipoOperazione::sincronizza_cartella), ultima(op, TipoOperazione::rinomina));
+    EXPECT_EQ(differenze(corsa_di_riferimento().dopo, istantanea(c.percorso())), "");
+}
+
 }  // namespace
 }  // namespace scenario::test
