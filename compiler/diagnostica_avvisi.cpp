@@ -281,8 +281,18 @@ struct Metro {
     bool fine_di_tratto;  // an end computed from a start and a length
 };
 
-std::vector<Metro> metri_del_record(const RecordLetto& k) {
-    std::vector<Metro> m;
+// At most two metres a record: kept in place, as this runs for every record.
+struct MetriRecord {
+    std::array<Metro, 2> metri{};
+    std::size_t quanti = 0;
+
+    void push_back(const Metro& m) { metri[quanti++] = m; }
+    const Metro* begin() const { return metri.data(); }
+    const Metro* end() const { return metri.data() + quanti; }
+};
+
+MetriRecord metri_del_record(const RecordLetto& k) {
+    MetriRecord m;
     const auto v = [&k](std::size_t i) { return valore(k, i); };
     const auto posizione = [&](std::size_t i) {
         if (const auto x = v(i)) m.push_back({i, *x, false});
@@ -437,16 +447,17 @@ void stesso_metro(Raccolta& r, const RecordLetto& k, std::size_t indice, std::ma
                                                           : (k.tipo == TipoRecord::montagna ? valore(k, 1).value_or(*inizio) : *inizio);
     if (const auto p = ultimi.find(k.tipo); p != ultimi.end()) {
         const Precedente& prima = p->second;
-        const std::string di = " di " + dove(r.c, prima.record);
+        // Where the other row stands, only for a warning that names it.
+        const auto di = [&r, &prima] { return " di " + dove(r.c, prima.record); };
         if (corsa && *inizio == prima.inizio) {
-            r.a(k.testo, k.valori[0].inizio, "stesso metro della riga" + di, "il valore di quella riga non vale per nessuna cella");
+            r.a(k.testo, k.valori[0].inizio, "stesso metro della riga" + di(), "il valore di quella riga non vale per nessuna cella");
         } else if (corsa && *inizio < prima.inizio) {
-            r.a(k.testo, k.valori[0].inizio, "metro minore di quello della riga" + di, "i cambi vanno in ordine crescente di metro");
+            r.a(k.testo, k.valori[0].inizio, "metro minore di quello della riga" + di(), "i cambi vanno in ordine crescente di metro");
         } else if (k.tipo == TipoRecord::curva && *inizio < prima.fine) {
-            r.a(k.testo, k.valori[0].inizio, "la curva comincia prima della fine della curva" + di,
+            r.a(k.testo, k.valori[0].inizio, "la curva comincia prima della fine della curva" + di(),
                 "ne resta solo la parte oltre il metro " + in_cifre(prima.fine));
         } else if (k.tipo == TipoRecord::montagna && *inizio < prima.fine) {
-            r.a(k.testo, k.valori[0].inizio, "la sezione di montagna si sovrappone a quella" + di,
+            r.a(k.testo, k.valori[0].inizio, "la sezione di montagna si sovrappone a quella" + di(),
                 "sulle celle comuni vale questa");
         }
     }
@@ -472,6 +483,10 @@ void sostituzioni(Raccolta& r) {
 void byte_del_testo(Raccolta& r, Testo t) {
     const Fonte& f = r.c.fonte(t);
     const std::string_view testo = f.testo();
+    // Bytes 0x01 to 0x7F only (most texts): no NUL, no UTF-8, nothing outside
+    // Windows-1252. One pass over the bytes instead of the line-by-line walk.
+    const auto notevole = [](char c) { return c == '\0' || static_cast<unsigned char>(c) >= 0x80; };
+    if (std::none_of(testo.begin(), testo.end(), notevole)) return;
     for (int n = 1; n <= f.righe(); ++n) {
         const std::size_t da = f.inizio_riga(n);
         const std::string_view riga = f.riga(n);

@@ -11,8 +11,8 @@ namespace scenario::diagnosi {
 
 Fonte::Fonte(std::string_view testo) : testo_(testo) {
     inizi_.push_back(0);
-    for (std::size_t i = 0; i < testo.size(); ++i) {
-        if (testo[i] == '\n' && i + 1 < testo.size()) inizi_.push_back(i + 1);
+    for (std::size_t i = testo.find('\n'); i != std::string_view::npos; i = testo.find('\n', i + 1)) {
+        if (i + 1 < testo.size()) inizi_.push_back(i + 1);
     }
 }
 
