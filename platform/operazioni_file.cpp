@@ -4,7 +4,6 @@
 #include "platform/operazioni_file.h"
 
 #include <array>
-#include <cerrno>
 
 #include "platform/blocco_cartella.h"
 #include "platform/sistema_file.h"
@@ -14,12 +13,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The last C library failure; EIO where the library gave no number.
-std::error_code errore_c() { return {errno != 0 ? errno : EIO, std::generic_category()}; }
+using sistema::azzera_errore_c;
+using sistema::errore_c;
 
 std::error_code leggi_flusso(std::FILE* f, std::string& dati) {
     std::array<char, 65536> blocco{};
-    errno = 0;
+    azzera_errore_c();
     for (;;) {
         const std::size_t n = std::fread(blocco.data(), 1, blocco.size(), f);
         dati.append(blocco.data(), n);
@@ -47,7 +46,7 @@ public:
     std::error_code crea_nuovo(const fs::path& p, std::FILE*& f) override { return sistema::crea_esclusivo(p, f); }
 
     std::error_code scrivi(std::FILE* f, std::string_view dati) override {
-        errno = 0;
+        azzera_errore_c();
         if (std::fwrite(dati.data(), 1, dati.size(), f) != dati.size()) return errore_c();
         return {};
     }
@@ -55,7 +54,7 @@ public:
     std::error_code sincronizza(std::FILE* f) override { return sistema::sincronizza_file(f); }
 
     std::error_code chiudi(std::FILE* f) override {
-        errno = 0;
+        azzera_errore_c();
         return std::fclose(f) != 0 ? errore_c() : std::error_code{};
     }
 
@@ -64,7 +63,7 @@ public:
     std::error_code elimina(const fs::path& p) override { return sistema::elimina(p); }
 
     std::error_code leggi(const fs::path& p, std::string& dati) override {
-        errno = 0;
+        azzera_errore_c();
         std::FILE* f = sistema::apri_lettura(p);
         if (!f) return errore_c();
         std::error_code ec = leggi_flusso(f, dati);

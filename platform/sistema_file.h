@@ -26,4 +26,11 @@ std::error_code blocca(const std::filesystem::path& cartella, std::unique_ptr<Bl
 std::error_code identita_cartella(const std::filesystem::path& cartella, std::string& identita);
 std::FILE* apri_lettura(const std::filesystem::path& p);
 
+// Around a C library call: clears the failure numbers before it, and after it
+// gives the system's number for its failure (errno; on Windows the Windows
+// error the library kept beside errno, so one numbering holds throughout).
+// EIO, or its Windows counterpart, where the library gave none.
+void azzera_errore_c();
+std::error_code errore_c();
+
 }  // namespace scenario::sistema

@@ -14,9 +14,10 @@
 namespace scenario::sistema {
 namespace fs = std::filesystem;
 
-namespace {
-
+void azzera_errore_c() { errno = 0; }
 std::error_code errore_c() { return {errno != 0 ? errno : EIO, std::generic_category()}; }
+
+namespace {
 
 class BloccoFlock final : public BloccoCartella {
 public:
@@ -40,7 +41,7 @@ int apri_cartella(const fs::path& cartella) { return open(cartella.c_str(), O_RD
 }  // namespace
 
 std::error_code crea_esclusivo(const fs::path& p, std::FILE*& f) {
-    errno = 0;
+    azzera_errore_c();
     const int fd = open(p.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) return errore_c();
     std::FILE* flusso = fdopen(fd, "wb");
@@ -55,29 +56,29 @@ std::error_code crea_esclusivo(const fs::path& p, std::FILE*& f) {
 }
 
 std::error_code sincronizza_file(std::FILE* f) {
-    errno = 0;
+    azzera_errore_c();
     if (std::fflush(f) != 0 || fsync(fileno(f)) != 0) return errore_c();
     return {};
 }
 
 std::error_code rinomina(const fs::path& da, const fs::path& a) {
-    errno = 0;
+    azzera_errore_c();
     return std::rename(da.c_str(), a.c_str()) != 0 ? errore_c() : std::error_code{};
 }
 
 std::error_code collega(const fs::path& da, const fs::path& a) {
-    errno = 0;
+    azzera_errore_c();
     return link(da.c_str(), a.c_str()) != 0 ? errore_c() : std::error_code{};
 }
 
 std::error_code elimina(const fs::path& p) {
-    errno = 0;
+    azzera_errore_c();
     if (unlink(p.c_str()) != 0 && errno != ENOENT) return errore_c();
     return {};
 }
 
 std::error_code sincronizza_cartella(const fs::path& cartella) {
-    errno = 0;
+    azzera_errore_c();
     const int fd = apri_cartella(cartella);
     if (fd < 0) return errore_c();
     // EINVAL: a file system that keeps no folder to sync.
@@ -88,7 +89,7 @@ std::error_code sincronizza_cartella(const fs::path& cartella) {
 }
 
 std::error_code blocca(const fs::path& cartella, std::unique_ptr<BloccoCartella>& blocco) {
-    errno = 0;
+    azzera_errore_c();
     const int fd = apri_cartella(cartella);
     if (fd < 0) return errore_c();
     while (flock(fd, LOCK_EX) != 0) {

@@ -11,13 +11,22 @@
 #include <string>
 
 #include "platform/sistema_file.h"
+#include "platform/testo_errore.h"
 
 namespace scenario::sistema {
 namespace fs = std::filesystem;
 
-namespace {
+void azzera_errore_c() {
+    errno = 0;
+    _doserrno = 0;
+}
 
-std::error_code errore_c() { return {errno != 0 ? errno : EIO, std::generic_category()}; }
+std::error_code errore_c() {
+    if (_doserrno != 0) return {static_cast<int>(_doserrno), std::system_category()};
+    return codice_di_sistema({errno != 0 ? errno : EIO, std::generic_category()});
+}
+
+namespace {
 
 // "Name taken" reads the same on every system, so callers can test for it.
 std::error_code errore_windows() {
@@ -65,7 +74,7 @@ std::error_code crea_esclusivo(const fs::path& p, std::FILE*& f) {
     HANDLE h = CreateFileW(p.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return errore_windows();
-    errno = 0;
+    azzera_errore_c();
     const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_WRONLY | _O_BINARY);
     std::FILE* flusso = fd < 0 ? nullptr : _fdopen(fd, "wb");
     if (!flusso) {
@@ -80,7 +89,7 @@ std::error_code crea_esclusivo(const fs::path& p, std::FILE*& f) {
 }
 
 std::error_code sincronizza_file(std::FILE* f) {
-    errno = 0;
+    azzera_errore_c();
     if (std::fflush(f) != 0 || _commit(_fileno(f)) != 0) return errore_c();
     return {};
 }
@@ -96,7 +105,7 @@ std::error_code collega(const fs::path& da, const fs::path& a) {
 }
 
 std::error_code elimina(const fs::path& p) {
-    errno = 0;
+    azzera_errore_c();
     if (_wremove(p.c_str()) != 0 && errno != ENOENT) return errore_c();
     return {};
 }
