@@ -13,6 +13,7 @@
 #include "platform/cartella_programma.h"
 #include "platform/console_padre.h"
 #include "platform/console_utf8.h"
+#include "platform/descrizione_guasto.h"
 #include "platform/schermo.h"
 
 namespace {
@@ -31,8 +32,10 @@ int corsa() {
         Form1 form(*finestra, archivio, *messaggi);
         return stato_uscita(form.Form_Load());
     } catch (const std::system_error& e) {
-        // Nothing in the run traps these: report them as the platform would.
-        messaggi->segnala_guasto(e.code().value(), e.what());
+        // Nothing in the run traps these: report them as the platform would,
+        // with the file's full path and the system's own number and words.
+        const DescrizioneGuasto d = descrivi_guasto(e);
+        messaggi->segnala_guasto(d.numero, parole_guasto(d));
         return uscita::guasto_file;
     } catch (const std::exception& e) {
         messaggi->segnala_guasto(0, e.what());

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "platform/guasto_file.h"
+#include "platform/percorso_utf8.h"
 #include "platform/testo_errore.h"
 
 namespace scenario {
@@ -17,7 +18,7 @@ std::string percorso_pieno(const fs::path& p) {
     if (p.empty()) return {};
     std::error_code ec;
     const fs::path pieno = fs::absolute(p, ec);
-    return (ec ? p : pieno.lexically_normal()).string();
+    return utf8_di_percorso(ec ? p : pieno.lexically_normal());
 }
 
 }  // namespace

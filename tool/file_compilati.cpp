@@ -10,7 +10,9 @@
 #include "compiler/decodifica_insieme.h"
 #include "compiler/decodifica_tabella.h"
 #include "compiler/decodifica_tracciato.h"
-#include "platform/archivio_disco.h"
+#include "platform/descrizione_guasto.h"
+#include "platform/guasto_file.h"
+#include "platform/operazioni_file.h"
 #include "platform/percorso_utf8.h"
 
 namespace scenario {
@@ -78,11 +80,18 @@ std::string_view nome_formato(Formato f) {
 }
 
 std::string leggi_compilato(const fs::path& p) {
-    const fs::path cartella = p.parent_path().empty() ? fs::path(".") : p.parent_path();
-    ArchivioDisco archivio(cartella);
-    auto dati = archivio.esiste(utf8_del_nome(p)) ? archivio.leggi(utf8_del_nome(p)) : std::nullopt;
-    if (!dati) throw FileInutilizzabile{utf8_di_percorso(p) + ": impossibile leggere il file", uscita::guasto_file};
-    return std::move(*dati);
+    std::string dati;
+    std::error_code ec;
+    StatoFile stato;
+    if (!operazioni_di_sistema().esamina(p, stato) && stato.cartella) ec = std::make_error_code(std::errc::is_a_directory);
+    if (!ec) ec = operazioni_di_sistema().leggi(p, dati);
+    if (ec) {
+        const DescrizioneGuasto d = descrivi_guasto(GuastoFile(ec, p));
+        throw FileInutilizzabile{d.percorso + ": impossibile leggere il file: errore " + std::to_string(d.numero) + ": " +
+                                     d.testo,
+                                 uscita::guasto_file};
+    }
+    return dati;
 }
 
 std::vector<Cella> carica_celle(const fs::path& p) { return valido_o_errore(p, decodifica_celle(leggi_compilato(p))); }

@@ -84,7 +84,8 @@ Stato di uscita: 0 compilato senza guasti; 1 guasto registrato (file scritti
 come li scrive il compilatore, o nessuno se non si e' potuta creare la griglia
 di celle), o un avviso con --werror; 2 riga di comando errata; 3 " Errore n.
 1250/1251" ha fermato la compilazione (nessun file compilato); 4 un file non
-si e' potuto leggere o scrivere (nessun file compilato sostituito).)";
+si e' potuto leggere o scrivere (nessun file compilato sostituito): il
+messaggio ne da' il percorso completo, il numero e il testo del sistema.)";
 
 // The arguments and options compile and check share.
 void opzioni_comuni(CLI::App* sub, scenario::OpzioniCompile& o) {
@@ -102,7 +103,9 @@ void opzioni_comuni(CLI::App* sub, scenario::OpzioniCompile& o) {
                   "Stampa un solo oggetto JSON, qualunque sia l'esito: codice_errore, posizione_errore, errore "
                   "(null, \"1250\" o \"1251\"), files (nomi scritti, in ordine), stato (lo stato di uscita), "
                   "messaggi (ogni messaggio dato sullo standard error, in ordine), diagnostica (ogni errore e "
-                  "avviso: file, riga, colonna, livello, codice, metro, messaggio, suggerimento)");
+                  "avviso: file, riga, colonna, livello, codice, metro, messaggio, suggerimento), guasto_file (null, "
+                  "o il file che non si e' potuto leggere o scrivere: file, il suo percorso completo; codice e "
+                  "messaggio, il numero e il testo del sistema; spiegazione)");
     sub->add_flag("--werror", o.avvisi_come_errori, "Tratta gli avvisi come errori: un avviso termina con stato 1");
 }
 

@@ -5,7 +5,7 @@
 #include <iostream>
 #include <string_view>
 
-#include "platform/guasto_file.h"
+#include "platform/descrizione_guasto.h"
 #include "platform/percorso_utf8.h"
 
 namespace scenario {
@@ -27,23 +27,17 @@ void Rapporto::esito_compilazione(int codice_errore, int posizione_errore, const
     errore_ = errore ? errore : "";
 }
 
-namespace {
-
-// The path the failure is about, where the exception knows it.
-std::string percorso_di(const std::system_error& e) {
-    if (const auto* g = dynamic_cast<const GuastoFile*>(&e)) return utf8_di_percorso(g->percorso());
-    if (const auto* f = dynamic_cast<const fs::filesystem_error*>(&e)) return utf8_di_percorso(f->path1());
-    return {};
-}
-
-}  // namespace
-
 void Rapporto::guasto_file(const std::system_error& e) {
+    const DescrizioneGuasto d = descrivi_guasto(e);
     std::string riga = "scenario: ";
-    if (const std::string p = percorso_di(e); !p.empty()) riga += p + ": ";
-    riga += "errore " + std::to_string(e.code().value()) + ": " + e.code().message();
-    if (const auto* g = dynamic_cast<const GuastoFile*>(&e); g && !g->spiegazione().empty())
-        riga += ": " + g->spiegazione();
+    if (!d.percorso.empty()) riga += d.percorso + ": ";
+    riga += "errore " + std::to_string(d.numero) + ": " + d.testo;
+    if (!d.spiegazione.empty()) riga += ": " + d.spiegazione;
+    guasto_ = nlohmann::ordered_json{{"file", d.percorso.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(d.percorso)},
+                                     {"codice", d.numero},
+                                     {"messaggio", d.testo},
+                                     {"spiegazione", d.spiegazione.empty() ? nlohmann::ordered_json(nullptr)
+                                                                           : nlohmann::ordered_json(d.spiegazione)}};
     messaggio(std::move(riga));
 }
 
@@ -56,6 +50,7 @@ nlohmann::ordered_json Rapporto::oggetto(int stato) const {
     j["stato"] = stato;
     j["messaggi"] = messaggi_;
     j["diagnostica"] = diagnostica_;
+    j["guasto_file"] = guasto_;
     return j;
 }
 

@@ -30,7 +30,8 @@ public:
     // Help or version text went to standard output: no object after it.
     void solo_testo() { solo_testo_ = true; }
 
-    // "scenario: FILE: errore N: TEXT", and the words that go with it.
+    // "scenario: FILE: errore N: TEXT", and the words that go with it; the
+    // same parts for "guasto_file".
     void guasto_file(const std::system_error& e);
 
     // The object for --json, keys in the documented order.
@@ -47,6 +48,7 @@ private:
     std::vector<std::string> file_;
     std::vector<std::string> messaggi_;
     nlohmann::ordered_json diagnostica_ = nlohmann::ordered_json::array();
+    nlohmann::ordered_json guasto_ = nullptr;  // the file that could not be read or written
 };
 
 // True when the command line asks for --json anywhere, so that even a line

@@ -14,6 +14,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/testo_errore.h"
 #include "tests/supporto/archivio_temporaneo.h"
 #include "tests/app/avvio.h"
 #include "tests/app/corsa_registrata.h"
@@ -70,8 +71,10 @@ TEST_P(EseguibileSuDiscoGuasto, EndsWithStatus4AndTheFilesBeforeTheFailureOnly) 
     ASSERT_TRUE(WIFEXITED(stato)) << "status " << stato;
     EXPECT_EQ(WEXITSTATUS(stato), 4);
     const std::string rapporto = leggi_file(errori);
-    EXPECT_NE(rapporto.find("Errore di esecuzione " + std::to_string(caso.numero)), std::string::npos) << rapporto;
-    EXPECT_NE(rapporto.find(caso.file), std::string::npos) << rapporto;
+    const std::string atteso = "Errore di esecuzione " + std::to_string(caso.numero) + ": " +
+                               (fs::canonical(cartella.percorso()) / caso.file).string() + ": " +
+                               testo_errore_sistema({caso.numero, std::generic_category()});
+    EXPECT_NE(rapporto.find(atteso), std::string::npos) << rapporto << "expected: " << atteso;
     const std::size_t c = scrittura_di(rif.chiamate, caso.file);
     EXPECT_EQ(differenze(dopo_le_chiamate(partenza, rif.chiamate, c), istantanea(cartella.percorso(), nome_programma)),
               "");

@@ -49,12 +49,15 @@ inline std::string difetti_json(const Risposta& r) {
     std::vector<std::string> chiavi;
     for (const auto& [chiave, valore] : j.items()) chiavi.push_back(chiave);
     const std::vector<std::string> attese = {"codice_errore", "posizione_errore", "errore", "files",
-                                             "stato",         "messaggi",         "diagnostica"};
+                                             "stato",         "messaggi",         "diagnostica", "guasto_file"};
     std::string difetti;
     if (chiavi != attese) difetti += "keys out of order or missing: " + righe[0] + "\n";
     if (j.value("stato", -1) != r.stato) difetti += "stato is not the exit status " + std::to_string(r.stato) + "\n";
     if (!j.contains("messaggi") || j["messaggi"] != nlohmann::json(righe_di(r.errori)))
         difetti += "messaggi is not standard error:\n" + r.errori;
+    // A failed file, and only that, ends with status 4.
+    if (j.contains("guasto_file") && j["guasto_file"].is_null() == (r.stato == 4))
+        difetti += "guasto_file does not match status " + std::to_string(r.stato) + "\n";
     return difetti;
 }
 
