@@ -134,7 +134,7 @@ wine_a_tempo 60 "$finestre/tests/premi_ok.exe" " Errore n. 1250" 30 2>"$lavoro/p
   fallisci "the helper did not find the box with its text: $(cat "$lavoro/premi_ok.err")"
 wait "$scatola" || fallisci "the box program did not end after OK"
 [ ! -s "$lavoro/scatola.err" ] || fallisci "the box fell back to standard error: $(cat "$lavoro/scatola.err")"
-riuscito "MessageBox shows \" Errore n. 1250\" and ends with OK"
+riuscito "MessageBox shows \" Errore n. 1250\" with the error icon and ends with OK"
 
 # --- names beyond ASCII: scenario.exe with folders and texts named with
 # accents, ’ and Cyrillic, routes typed with accents, a name Windows-1252

@@ -43,12 +43,28 @@ bool mostra(const std::vector<std::wstring>& testi, const std::wstring& atteso) 
     return false;
 }
 
+// The box's icon: a static of the icon kind holding one.
+BOOL CALLBACK cerca_icona(HWND figlia, LPARAM trovata) {
+    const LONG_PTR stile = GetWindowLongPtrW(figlia, GWL_STYLE);
+    if (_wcsicmp(classe_di(figlia).c_str(), L"Static") == 0 && (stile & SS_TYPEMASK) == SS_ICON &&
+        SendMessageW(figlia, STM_GETICON, 0, 0) != 0)
+        *reinterpret_cast<bool*>(trovata) = true;
+    return TRUE;
+}
+
+bool ha_icona(HWND scatola) {
+    bool trovata = false;
+    EnumChildWindows(scatola, cerca_icona, reinterpret_cast<LPARAM>(&trovata));
+    return trovata;
+}
+
 // What the helper saw of the box when it gave up or succeeded.
 struct Visto {
     HWND scatola = nullptr;
     bool testo = false;
     HWND ok = nullptr;
     std::size_t testi = 0;
+    bool icona = false;
 };
 
 // A box can be found before its text and button exist: look again until
@@ -59,7 +75,7 @@ Visto attendi_scatola(const std::wstring& atteso, int secondi) {
     for (int i = 0; i < secondi * 10; ++i) {
         if (HWND scatola = FindWindowW(L"#32770", titolo.c_str()); scatola && IsWindowVisible(scatola)) {
             const auto testi = testi_della(scatola);
-            visto = {scatola, mostra(testi, atteso), GetDlgItem(scatola, IDOK), testi.size()};
+            visto = {scatola, mostra(testi, atteso), GetDlgItem(scatola, IDOK), testi.size(), ha_icona(scatola)};
             if (visto.testo && visto.ok) return visto;
         }
         Sleep(100);
@@ -69,8 +85,9 @@ Visto attendi_scatola(const std::wstring& atteso, int secondi) {
 
 }  // namespace
 
-// Usage: premi_ok TEXT [SECONDS]. Exits 0 when a box showed exactly TEXT and
-// OK was pressed; 1 when the text differed; 2 when no box came in time.
+// Usage: premi_ok TEXT [SECONDS]. Exits 0 when a box showed exactly TEXT,
+// with the error icon every box of the builder has, and OK was pressed; 1
+// when the text differed or the icon was missing; 2 when no box came in time.
 int main(int argc, char** argv) {
     if (argc < 2) {
         std::fputs("uso: premi_ok TESTO [SECONDI]\n", stderr);
@@ -86,5 +103,6 @@ int main(int argc, char** argv) {
         PostMessageW(visto.scatola, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(visto.ok));
     if (!visto.testo) std::fprintf(stderr, "premi_ok: testo diverso (%zu testi nella scatola)\n", visto.testi);
     if (visto.ok == nullptr) std::fputs("premi_ok: nessun bottone OK\n", stderr);
-    return visto.testo && visto.ok != nullptr ? 0 : 1;
+    if (!visto.icona) std::fputs("premi_ok: nessuna icona\n", stderr);
+    return visto.testo && visto.ok != nullptr && visto.icona ? 0 : 1;
 }
