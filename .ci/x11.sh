@@ -13,7 +13,7 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends \
   cmake ninja-build g++ libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev \
-  libx11-dev libxft-dev fonts-liberation2 xvfb x11-apps x11-utils netpbm xdotool >/dev/null
+  libx11-dev libxft-dev fonts-liberation2 fonts-dejavu-core xvfb x11-apps x11-utils netpbm xdotool >/dev/null
 
 build=$radice/${SCENARIO_BUILD_X11:-build-x11}
 lavoro=$(mktemp -d)
@@ -114,39 +114,79 @@ for display in "" "$(display_senza_server)"; do
 done
 riuscito "without a display the run is the same (DISPLAY unset, empty, no server)"
 
+# The first and last columns holding dark pixels in a greyscale image.
+colonne_inchiostro() {
+  pamtopnm -plain "$1" | awk '
+    NR == 2 { w = $1; next }
+    NR <= 3 { next }
+    { for (i = 1; i <= NF; i++) { if ($i < 96) { x = n % w; if (min == "" || x < min) min = x; if (x > max) max = x } n++ } }
+    END { print (min == "" ? -1 : min), max + 0 }'
+}
+
+# Runs the builder under the display $1 with the environment after it, and
+# checks its window in a screenshot saved as $build/x11-$2.png: the whole
+# word "Attendere" in the label, nothing cut at its right edge.
+controlla_finestra() {
+  local schermo=$1 nome=$2
+  shift 2
+  local con
+  con=$(cartella_con_costruttore "$nome")
+  (cd "$con" && env "$@" DISPLAY="$schermo" SCENARIO_HOLD_MS=5000 timeout 120 ./crea_scenario 2>"$lavoro/$nome.err") &
+  local costruttore=$!
+  local finestra
+  finestra=$(attendi_finestra "$schermo" B)
+  [ -n "$finestra" ] || fallisci "$nome: no window titled B"
+  local geometria
+  geometria=$(DISPLAY=$schermo xwininfo -id "$finestra")
+  grep -q 'Width: 280$' <<<"$geometria" && grep -q 'Height: 179$' <<<"$geometria" ||
+    fallisci "$nome: client area is not 280 x 179: $geometria"
+  DISPLAY=$schermo xwd -id "$finestra" -silent | xwdtopnm 2>/dev/null >"$lavoro/finestra.ppm"
+  pnmtopng "$lavoro/finestra.ppm" >"$build/x11-$nome.png"
+  ppmtopgm "$lavoro/finestra.ppm" >"$lavoro/finestra.pgm"
+  # Ink only inside the label's rectangle (64, 64, 177 x 53) ...
+  pgmmake 1 177 53 | pnmpaste - 64 64 "$lavoro/finestra.pgm" >"$lavoro/fuori.pgm"
+  [ "$(pixel_scuri "$lavoro/fuori.pgm")" -eq 0 ] || fallisci "$nome: dark pixels outside the label"
+  # ... on a light background ...
+  local fondo
+  fondo=$(pamsumm -brief -mean "$lavoro/fuori.pgm" | cut -d. -f1)
+  [ "$fondo" -ge 200 ] || fallisci "$nome: background not light (mean $fondo)"
+  # ... and text across the label, from its left edge to its right part ...
+  pamcut -left 64 -top 64 -width 177 -height 53 "$lavoro/finestra.pgm" >"$lavoro/etichetta.pgm"
+  pamcut -left 64 -top 64 -width 24 -height 53 "$lavoro/finestra.pgm" >"$lavoro/sinistra.pgm"
+  pamcut -left 184 -top 64 -width 57 -height 53 "$lavoro/finestra.pgm" >"$lavoro/destra.pgm"
+  [ "$(pixel_scuri "$lavoro/etichetta.pgm")" -ge 300 ] || fallisci "$nome: too little text in the label"
+  [ "$(pixel_scuri "$lavoro/sinistra.pgm")" -gt 0 ] || fallisci "$nome: no text at the label's left"
+  [ "$(pixel_scuri "$lavoro/destra.pgm")" -gt 0 ] || fallisci "$nome: no text in the label's right part"
+  # ... ending before the label's right edge, so no letter is cut there, and
+  # as wide as nine letters of a readable size (no word cut short or shrunk away).
+  local prima ultima
+  read -r prima ultima < <(colonne_inchiostro "$lavoro/etichetta.pgm")
+  [ "$ultima" -le $((177 - 3)) ] || fallisci "$nome: text reaches the label's right edge (column $ultima of 177): cut"
+  [ $((ultima - prima + 1)) -ge 120 ] || fallisci "$nome: text only $((ultima - prima + 1)) pixels wide"
+  riuscito "$nome: the window B, 280 x 179, the whole label text (columns $prima-$ultima of 177) inside its rectangle on a light background ($build/x11-$nome.png)"
+  wait "$costruttore" || fallisci "$nome: run with a display"
+  if grep -q Attendere "$lavoro/$nome.err"; then fallisci "$nome: the terminal layer served although a display was there"; fi
+  [ -z "$(DISPLAY=$schermo xdotool search --name '^B$' 2>/dev/null)" ] || fallisci "$nome: window still there after the run"
+  stessi_file "$senza" "$con" || fallisci "$nome: the window changed the files"
+  riuscito "$nome: the window is gone after the run, files the same"
+}
+
 # --- the window under Xvfb, caught during the test-only hold
 avvia_xvfb
 schermo=$DISPLAY_NUOVO
-con=$(cartella_con_costruttore con_finestra)
-(cd "$con" && DISPLAY=$schermo SCENARIO_HOLD_MS=5000 timeout 120 ./crea_scenario 2>"$lavoro/con.err") &
-costruttore=$!
-finestra=$(attendi_finestra "$schermo" B)
-[ -n "$finestra" ] || fallisci "no window titled B"
-geometria=$(DISPLAY=$schermo xwininfo -id "$finestra")
-grep -q 'Width: 280$' <<<"$geometria" && grep -q 'Height: 179$' <<<"$geometria" ||
-  fallisci "client area is not 280 x 179: $geometria"
-DISPLAY=$schermo xwd -id "$finestra" -silent | xwdtopnm 2>/dev/null >"$lavoro/finestra.ppm"
-pnmtopng "$lavoro/finestra.ppm" >"$build/x11-finestra.png"
-ppmtopgm "$lavoro/finestra.ppm" >"$lavoro/finestra.pgm"
-# Ink only inside the label's rectangle (64, 64, 177 x 53) ...
-pgmmake 1 177 53 | pnmpaste - 64 64 "$lavoro/finestra.pgm" >"$lavoro/fuori.pgm"
-[ "$(pixel_scuri "$lavoro/fuori.pgm")" -eq 0 ] || fallisci "dark pixels outside the label"
-# ... on a light background ...
-fondo=$(pamsumm -brief -mean "$lavoro/fuori.pgm" | cut -d. -f1)
-[ "$fondo" -ge 200 ] || fallisci "background not light (mean $fondo)"
-# ... and text across the label, from its left edge to its right part.
-pamcut -left 64 -top 64 -width 177 -height 53 "$lavoro/finestra.pgm" >"$lavoro/etichetta.pgm"
-pamcut -left 64 -top 64 -width 24 -height 53 "$lavoro/finestra.pgm" >"$lavoro/sinistra.pgm"
-pamcut -left 184 -top 64 -width 57 -height 53 "$lavoro/finestra.pgm" >"$lavoro/destra.pgm"
-[ "$(pixel_scuri "$lavoro/etichetta.pgm")" -ge 300 ] || fallisci "too little text in the label"
-[ "$(pixel_scuri "$lavoro/sinistra.pgm")" -gt 0 ] || fallisci "no text at the label's left"
-[ "$(pixel_scuri "$lavoro/destra.pgm")" -gt 0 ] || fallisci "no text in the label's right part"
-riuscito "the window B, 280 x 179, label text inside its rectangle on a light background ($build/x11-finestra.png)"
-wait "$costruttore" || fallisci "run with a display"
-if grep -q Attendere "$lavoro/con.err"; then fallisci "the terminal layer served although a display was there"; fi
-[ -z "$(DISPLAY=$schermo xdotool search --name '^B$' 2>/dev/null)" ] || fallisci "window still there after the run"
-stessi_file "$senza" "$con" || fallisci "the window changed the files"
-riuscito "the window is gone after the run, files the same"
+controlla_finestra "$schermo" finestra
+# A machine with neither MS Sans Serif nor Liberation Sans: fontconfig sees
+# DejaVu alone, whose bold is too wide for the label at 32 px.
+mkdir -p "$lavoro/fontconfig"
+cat >"$lavoro/fontconfig/fonts.conf" <<FINE
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <dir>/usr/share/fonts/truetype/dejavu</dir>
+  <cachedir>$lavoro/fontconfig/cache</cachedir>
+</fontconfig>
+FINE
+controlla_finestra "$schermo" finestra-dejavu FONTCONFIG_FILE="$lavoro/fontconfig/fonts.conf"
 
 # --- a display that dies mid-run does not kill the run
 avvia_xvfb

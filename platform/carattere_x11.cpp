@@ -49,4 +49,25 @@ CarattereX11 apri_carattere(const ConnessioneX11& connessione, std::span<const c
     return nessuno;
 }
 
+int larghezza_testo(const ConnessioneX11& connessione, XftFont* carattere, std::string_view testo) {
+    XGlyphInfo misure{};
+    XftTextExtentsUtf8(connessione.display(), carattere, reinterpret_cast<const FcChar8*>(testo.data()),
+                       static_cast<int>(testo.size()), &misure);
+    // Ink runs from -x to -x + width; the pen ends at xOff.
+    const int inchiostro = misure.width - misure.x;
+    return inchiostro > misure.xOff ? inchiostro : misure.xOff;
+}
+
+CarattereX11 apri_carattere_che_entra(const ConnessioneX11& connessione, std::span<const char* const> famiglie,
+                                      int pixel, int peso, std::string_view testo, int larghezza, int pixel_minimi) {
+    CarattereX11 carattere = apri_carattere(connessione, famiglie, pixel, peso);
+    while (carattere && pixel > pixel_minimi && connessione.viva() &&
+           larghezza_testo(connessione, carattere.get(), testo) > larghezza) {
+        CarattereX11 piu_piccolo = apri_carattere(connessione, famiglie, --pixel, peso);
+        if (!piu_piccolo) break;
+        carattere = std::move(piu_piccolo);
+    }
+    return carattere;
+}
+
 }  // namespace scenario

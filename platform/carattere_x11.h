@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <span>
+#include <string_view>
 
 #include "platform/connessione_x11.h"
 
@@ -25,5 +26,16 @@ using CarattereX11 = std::unique_ptr<XftFont, ChiudiCarattere>;
 // offers. `peso` is on the OpenType scale (400 regular, 700 bold).
 CarattereX11 apri_carattere(const ConnessioneX11& connessione, std::span<const char* const> famiglie, int pixel,
                             int peso);
+
+// The width `testo` (UTF-8) takes in `carattere`: its advance, or its ink
+// where the last letter reaches past the advance.
+int larghezza_testo(const ConnessioneX11& connessione, XftFont* carattere, std::string_view testo);
+
+// As apri_carattere, at `pixel` when `testo` fits in `larghezza` pixels there,
+// otherwise one pixel smaller at a time until it fits (never under
+// `pixel_minimi`): a substitute font wider than the designer's must not
+// cut the text's last letters.
+CarattereX11 apri_carattere_che_entra(const ConnessioneX11& connessione, std::span<const char* const> famiglie,
+                                      int pixel, int peso, std::string_view testo, int larghezza, int pixel_minimi);
 
 }  // namespace scenario

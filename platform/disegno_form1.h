@@ -20,5 +20,8 @@ inline constexpr std::string_view carattere = "MS Sans Serif";
 inline constexpr int punti = 24;
 inline constexpr int pixel = 32;  // 24 points at 96 dots per inch
 inline constexpr int peso = 700;  // bold
+// Where the machine has not the designer's font, its substitute is made
+// smaller until the text fits the label, down to this size.
+inline constexpr int pixel_minimi = 8;
 
 }  // namespace scenario::disegno

@@ -54,14 +54,39 @@ bool FinestraWin32::registra_classe() {
     return classe_;
 }
 
-// Points to pixels at the screen's own resolution, as the designer's font is sized.
-HFONT FinestraWin32::crea_carattere() const {
-    HDC schermo = GetDC(nullptr);
-    const int altezza = -MulDiv(disegno::punti, GetDeviceCaps(schermo, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, schermo);
+HFONT carattere_di_altezza(int altezza) {
     const std::wstring nome = testo_largo(disegno::carattere);
     return CreateFontW(altezza, 0, 0, 0, disegno::peso, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, nome.c_str());
+}
+
+// The width of the label's text in `carattere` on the screen; 0 when it
+// cannot be measured.
+int larghezza_testo(HDC schermo, HFONT carattere) {
+    const std::wstring testo = testo_largo(disegno::testo);
+    const HGDIOBJ prima = SelectObject(schermo, carattere);
+    SIZE misura{};
+    const bool misurato = GetTextExtentPoint32W(schermo, testo.c_str(), static_cast<int>(testo.size()), &misura);
+    SelectObject(schermo, prima);
+    return misurato ? misura.cx : 0;
+}
+
+// Points to pixels at the screen's own resolution, as the designer's font is
+// sized. Where Windows substitutes a wider face for MS Sans Serif, the size
+// steps down until the whole text fits the label, never cutting its last letter.
+HFONT FinestraWin32::crea_carattere() const {
+    HDC schermo = GetDC(nullptr);
+    int altezza = MulDiv(disegno::punti, GetDeviceCaps(schermo, LOGPIXELSY), 72);
+    HFONT carattere = carattere_di_altezza(-altezza);
+    while (carattere != nullptr && altezza > disegno::pixel_minimi &&
+           larghezza_testo(schermo, carattere) > disegno::etichetta_larghezza) {
+        HFONT piu_piccolo = carattere_di_altezza(-(--altezza));
+        if (piu_piccolo == nullptr) break;
+        DeleteObject(carattere);
+        carattere = piu_piccolo;
+    }
+    ReleaseDC(nullptr, schermo);
+    return carattere;
 }
 
 bool FinestraWin32::costruisci() {

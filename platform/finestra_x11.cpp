@@ -18,7 +18,8 @@ namespace scenario {
 namespace {
 
 // "MS Sans Serif" is a Windows font; Liberation Sans Bold at 32 px still fits
-// "Attendere" in the label, where the wider DejaVu Sans Bold would be clipped.
+// "Attendere" in the label. A wider substitute (DejaVu Sans Bold) is made
+// smaller until the whole word fits.
 constexpr std::array<const char*, 3> famiglie_etichetta = {"MS Sans Serif", "Liberation Sans", "sans-serif"};
 
 constexpr XRenderColor grigio_finestra = {0xF0F0, 0xF0F0, 0xF0F0, 0xFFFF};
@@ -76,7 +77,9 @@ bool FinestraX11::disegna_sfondo() {
     XSetForeground(d(), gc, fondo_.pixel);
     XFillRectangle(d(), sfondo_, gc, 0, 0, disegno::larghezza, disegno::altezza);
     XFreeGC(d(), gc);
-    CarattereX11 carattere = apri_carattere(*c_, famiglie_etichetta, disegno::pixel, disegno::peso);
+    CarattereX11 carattere = apri_carattere_che_entra(*c_, famiglie_etichetta, disegno::pixel, disegno::peso,
+                                                      disegno::testo, disegno::etichetta_larghezza,
+                                                      disegno::pixel_minimi);
     if (!carattere) return false;
     disegna_etichetta(carattere.get());
     return c_->viva();
