@@ -27,17 +27,26 @@ void Rapporto::esito_compilazione(int codice_errore, int posizione_errore, const
     errore_ = errore ? errore : "";
 }
 
+namespace {
+
+// An empty text is null in the object.
+nlohmann::ordered_json o_null(const std::string& testo) {
+    return testo.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(testo);
+}
+
+}  // namespace
+
 void Rapporto::guasto_file(const std::system_error& e) {
     const DescrizioneGuasto d = descrivi_guasto(e);
     std::string riga = "scenario: ";
     if (!d.percorso.empty()) riga += d.percorso + ": ";
     riga += "errore " + std::to_string(d.numero) + ": " + d.testo;
     if (!d.spiegazione.empty()) riga += ": " + d.spiegazione;
-    guasto_ = nlohmann::ordered_json{{"file", d.percorso.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(d.percorso)},
-                                     {"codice", d.numero},
-                                     {"messaggio", d.testo},
-                                     {"spiegazione", d.spiegazione.empty() ? nlohmann::ordered_json(nullptr)
-                                                                           : nlohmann::ordered_json(d.spiegazione)}};
+    guasto_ = nlohmann::ordered_json::object();
+    guasto_["file"] = o_null(d.percorso);
+    guasto_["codice"] = d.numero;
+    guasto_["messaggio"] = d.testo;
+    guasto_["spiegazione"] = o_null(d.spiegazione);
     messaggio(std::move(riga));
 }
 
