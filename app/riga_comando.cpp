@@ -14,7 +14,7 @@ constexpr std::string_view uso = "Uso: crea_scenario [--help | --version]\n";
 
 constexpr std::string_view aiuto = R"(
 Senza argomenti scrive lo scenario Vordano - Seli, treno 4936, nella cartella
-che contiene il programma (non in quella corrente), e sostituisce i file piu'
+che contiene il programma (non in quella corrente), e sostituisce i file più
 vecchi con lo stesso nome:
   Vordano_Seli_4936_note.txt           note per il macchinista
   Vordano_Seli_4936_rallentamenti.txt  modulo dell'ordine di rallentamento
@@ -31,7 +31,7 @@ Opzioni:
 
 Stato di uscita: 0 fatto, nessun guasto; 1 guasto registrato nei dati dello
 scenario; 2 riga di comando errata; 3 " Errore n. 1250" o " Errore n. 1251",
-nessun file compilato; 4 un file non si e' potuto leggere o scrivere.
+nessun file compilato; 4 un file non si è potuto leggere o scrivere.
 
 Per compilare scenari propri: scenario --help
 )";

@@ -11,7 +11,7 @@ namespace scenario {
 namespace {
 
 std::string percorso_di(const Voci& voci) {
-    return "la tabella da' un percorso di " + std::to_string(voci[slot::treno].numero2) + " m";
+    return "la tabella dà un percorso di " + std::to_string(voci[slot::treno].numero2) + " m";
 }
 
 }  // namespace
@@ -22,7 +22,7 @@ std::optional<Difetto> verifica_celle_con_tabella(const std::vector<Cella>& cell
         const std::size_t attese = static_cast<std::size_t>(g->numero_celle) + 1;
         if (celle.size() != attese) {
             return Difetto{Controllo::insieme_celle, byte_record_cella * std::min(attese, celle.size()),
-                           percorso_di(voci) + ", cioe' " + std::to_string(attese) + " celle; il file ne ha " +
+                           percorso_di(voci) + ", cioè " + std::to_string(attese) + " celle; il file ne ha " +
                                std::to_string(celle.size())};
         }
     }
@@ -43,7 +43,7 @@ std::optional<Difetto> verifica_tracciato_con_tabella(const Tracciato& t, const 
     std::uint64_t posizione = 0;
     for (std::size_t k = 0; k < std::min(attesi, t.elementi.size()); ++k) posizione += byte_elemento(t.elementi[k]);
     return Difetto{Controllo::insieme_tracciato, posizione,
-                   percorso_di(voci) + ", cioe' " + std::to_string(attesi / 2) + " metri; il file ne ha " +
+                   percorso_di(voci) + ", cioè " + std::to_string(attesi / 2) + " metri; il file ne ha " +
                        std::to_string(t.elementi.size() / 2)};
 }
 

@@ -35,7 +35,7 @@ void leggi_dopo_il_testo(LettoreByte& b, Voce& v) {
 }
 
 std::string cut(std::size_t slot, const LettoreByte& b) {
-    return "il record " + std::to_string(slot) + " e' tagliato: il file finisce al byte " +
+    return "il record " + std::to_string(slot) + " è tagliato: il file finisce al byte " +
            std::to_string(b.dimensione());
 }
 

@@ -21,7 +21,7 @@ std::string elemento(std::size_t k) { return "l'elemento " + std::to_string(k); 
 // One element at the cursor into e; the failed check when it breaks the layout.
 std::optional<Difetto> leggi_elemento(LettoreByte& b, std::size_t k, Elemento& e) {
     const std::size_t inizio = b.posizione();
-    if (!b.restano(2)) return Difetto{Controllo::tracciato_valore, inizio, elemento(k) + " e' tagliato nel tag"};
+    if (!b.restano(2)) return Difetto{Controllo::tracciato_valore, inizio, elemento(k) + " è tagliato nel tag"};
     const std::uint16_t tag = b.u16();
     e.tag = static_cast<Elemento::Tag>(tag);
     switch (e.tag) {
@@ -39,7 +39,7 @@ std::optional<Difetto> leggi_elemento(LettoreByte& b, std::size_t k, Elemento& e
                            elemento(k) + " ha il tag " + std::to_string(tag) + " invece di 0, 2 o 5"};
     }
     return Difetto{Controllo::tracciato_valore, inizio,
-                   elemento(k) + " (tag " + std::to_string(tag) + ") e' tagliato: il file finisce al byte " +
+                   elemento(k) + " (tag " + std::to_string(tag) + ") è tagliato: il file finisce al byte " +
                        std::to_string(b.dimensione())};
 }
 
@@ -73,7 +73,7 @@ std::optional<Difetto> non_finito(const std::vector<Elemento>& el) {
     std::uint64_t p = 0;
     for (std::size_t k = 0; k < el.size(); p += byte_elemento(el[k]), ++k) {
         if (el[k].tag == Elemento::Tag::doppio && !std::isfinite(el[k].doppio))
-            return Difetto{Controllo::tracciato_valore_finito, p, elemento(k) + " non e' un numero finito"};
+            return Difetto{Controllo::tracciato_valore_finito, p, elemento(k) + " non è un numero finito"};
     }
     return std::nullopt;
 }
@@ -98,8 +98,8 @@ Risultato verifica_forma(Risultato r, std::size_t dimensione) {
         const std::size_t metri = el.size() / 2;
         r.difetto = Difetto{Controllo::tracciato_punti_fissi, posizione_di(el, *k),
                             "la coordinata " + std::to_string(*k / metri) + " del metro " + std::to_string(*k % metri) +
-                                (el[0].tag == Elemento::Tag::vuoto ? " e' assegnata, ma il metro 0 non lo e'"
-                                                                   : " non e' il suo punto fisso (0, 0), (0, 1)")};
+                                (el[0].tag == Elemento::Tag::vuoto ? " è assegnata, ma il metro 0 non lo è"
+                                                                   : " non è il suo punto fisso (0, 0), (0, 1)")};
     }
     return r;
 }

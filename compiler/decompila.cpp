@@ -95,10 +95,10 @@ struct Recupero {
 void ragioni_del_tracciato(const Geometria& g, Ragioni& r) {
     for (const std::int32_t m : g.metri_senza_passo)
         r[{FileScenario::tracciato, m, ""}] =
-            "nessuna delle dodici curvature ne' il rettilineo porta dai due metri prima a questo punto";
+            "nessuna delle dodici curvature né il rettilineo porta dai due metri prima a questo punto";
     for (const std::int32_t m : g.metri_fuori_forma)
         r[{FileScenario::tracciato, m, ""}] = m <= 1 ? "i metri 0 e 1 sono sempre (0, 0) e (0, 1)"
-                                                     : "nessuna riga della linea da' questo metro cosi'";
+                                                     : "nessuna riga della linea dà questo metro così";
 }
 
 // Places that only the names or the route length decide.
@@ -108,7 +108,7 @@ void ragioni_fisse(const Letti& l, Ragioni& r) {
     r[{FileScenario::celle, cella_marcatore, "valore2"}] = codice;
     const std::int32_t lunghezza = l.tabella.dati[slot::treno].numero2;
     const auto g = griglia_per(lunghezza);
-    const std::string da = "la lunghezza del percorso nella tabella, " + std::to_string(lunghezza) + " m, da' ";
+    const std::string da = "la lunghezza del percorso nella tabella, " + std::to_string(lunghezza) + " m, dà ";
     if (!g) return;
     const auto celle = static_cast<std::int64_t>(g->numero_celle) + 1;
     r[{FileScenario::celle, std::min<std::int64_t>(celle, static_cast<std::int64_t>(l.celle.dati.size())), ""}] =
@@ -124,12 +124,12 @@ void ragioni_dei_testi(const Recupero& rec, Ragioni& r) {
     for (std::size_t k = 0; k < rec.treno.stazioni.size(); ++k) {
         if (!campo_testo(rec.treno.stazioni[k].nome))
             r[{FileScenario::tabella, static_cast<std::int64_t>(k + 1), "stringa"}] =
-                "nessun campo del testo da' questo nome: tra virgolette non puo' contenere virgolette";
+                "nessun campo del testo dà questo nome: tra virgolette non può contenere virgolette";
     }
     for (std::size_t k = 0; k < rec.linea.cartelli.size(); ++k) {
         if (!campo_testo(rec.linea.cartelli[k].testo))
             r[{FileScenario::tabella, static_cast<std::int64_t>(slot::ultimo_posto - k), "stringa"}] =
-                "nessun campo del testo da' questo testo: tra virgolette non puo' contenere virgolette";
+                "nessun campo del testo dà questo testo: tra virgolette non può contenere virgolette";
     }
 }
 

@@ -62,7 +62,7 @@ void progressive(const Voci& v, Linea& l, Ragioni& r) {
     } while (std::next_permutation(ordine.begin(), ordine.end()));
     l.progressive = {riga_per(salvate[0]), riga_per(salvate[1]), riga_per(salvate[2])};
     for (std::size_t s = slot::progressiva_tre; s <= slot::progressiva_uno; ++s)
-        r[voce(s, "")] = "nessun ordine delle tre progressive da' questi valori dopo l'ordinamento del compilatore";
+        r[voce(s, "")] = "nessun ordine delle tre progressive dà questi valori dopo l'ordinamento del compilatore";
 }
 
 // The code count comes from the key's digit; an end of 0 leaves a count of 0.
@@ -72,7 +72,7 @@ void ripetizione(const Voce& corsa, Linea& l, Ragioni& r) {
     l.codici = corsa.numero3 == 9 ? 9 : 4;
     const bool coerente = corsa.numero2 == 0 ? corsa.numero3 == 0 : (corsa.numero3 == 4 || corsa.numero3 == 9);
     if (!coerente)
-        r[voce(slot::corsa, "numero3")] = "i codici della ripetizione segnali sono 4 o 9, e 0 solo quando la fine e' 0";
+        r[voce(slot::corsa, "numero3")] = "i codici della ripetizione segnali sono 4 o 9, e 0 solo quando la fine è 0";
 }
 
 void generale(const Voci& v, Linea& l, Ragioni& r) {
@@ -140,7 +140,7 @@ void cartelli(const Celle& celle, const Voci& v, Linea& l, Ragioni& r) {
         if (posto < 1 || posto > static_cast<std::int16_t>(slot::ultimo_posto) ||
             !cella_del_posto.emplace(static_cast<std::size_t>(posto), k).second)
             r[{FileScenario::celle, static_cast<std::int64_t>(k), ""}] =
-                "i cartelli prendono i posti dall'80 in giu', uno ciascuno";
+                "i cartelli prendono i posti dall'80 in giù, uno ciascuno";
     }
     const std::size_t primo = posti(celle, v).primo_cartello;
     PostiCartelli liberi(celle);
@@ -172,8 +172,8 @@ bool oggetto_possibile(const Celle& celle, std::size_t k, Ragioni& r) {
     if (k >= 2 && k + 1 < celle.size()) return true;
     r[{FileScenario::celle, static_cast<std::int64_t>(k), ""}] =
         k == 0   ? "nessuna riga mette un oggetto nella cella 0: starebbe prima del metro 0"
-        : k == 1 ? "la cella 1 tiene il marcatore del file: un oggetto li' ferma la compilazione (errore 1250)"
-                 : "nessuna riga mette un oggetto nell'ultima cella: e' oltre il controllo della griglia";
+        : k == 1 ? "la cella 1 tiene il marcatore del file: un oggetto lì ferma la compilazione (errore 1250)"
+                 : "nessuna riga mette un oggetto nell'ultima cella: è oltre il controllo della griglia";
     return false;
 }
 

@@ -101,7 +101,7 @@ private:
         if (l_.montagne.size() >= sezioni_massime) {
             for (std::size_t c = t.da; c <= t.a; ++c)
                 r_[{FileScenario::celle, static_cast<std::int64_t>(c), "montagna"}] =
-                    "il testo della linea tiene al piu' 80 sezioni di montagna";
+                    "il testo della linea tiene al più 80 sezioni di montagna";
             return;
         }
         l_.montagne.push_back(m);

@@ -60,7 +60,7 @@ Stazione stazione(const Voce& v, std::size_t posto, Ragioni& r) {
         return Luogo{FileScenario::tabella, static_cast<std::int64_t>(posto), campo};
     };
     if (!e.coerente) {
-        r[luogo("numero2")] = "nessuna lunghezza del marciapiede da' questi estremi per una stazione di tipo " +
+        r[luogo("numero2")] = "nessuna lunghezza del marciapiede dà questi estremi per una stazione di tipo " +
                               std::to_string(v.byte0);
     }
     if (v.byte5 != 0 && (e.lunghezza < 600 || posto == 1))

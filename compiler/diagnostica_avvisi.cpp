@@ -339,7 +339,7 @@ std::string dove_va(TipoRecord tipo, std::int64_t metro) {
         case TipoRecord::pendenza:
         case TipoRecord::velocita:
         case TipoRecord::aderenza:
-            return "il nuovo valore vale dalla cella " + in_cifre(cella_vicina(metro)) + ", cioe' dal metro " +
+            return "il nuovo valore vale dalla cella " + in_cifre(cella_vicina(metro)) + ", cioè dal metro " +
                    in_cifre(cella_vicina(metro) * metri_cella);
         case TipoRecord::montagna: return "viene arrotondato a un multiplo di 50 m";
         default: return "va nel" + cella_e_metri(cella_di(metro));
@@ -376,14 +376,14 @@ struct Intervallo {
 
 constexpr std::array<Intervallo, 21> intervalli = {{
     {TipoRecord::pendenza, 1, -40, 40, false, "pendenza", "per mille"},
-    {TipoRecord::velocita, 1, 5, 250, false, "velocita'", "km/h"},
-    {TipoRecord::rallentamento, 1, 5, 250, false, "velocita' del rallentamento", "km/h"},
-    {TipoRecord::indicatore, 1, 5, 250, false, "velocita'", "km/h"},
-    {TipoRecord::indicatore, 2, 5, 250, false, "velocita'", "km/h"},
-    {TipoRecord::indicatore, 3, 5, 250, false, "velocita'", "km/h"},
-    {TipoRecord::indicatore, 5, 5, 250, true, "velocita'", "km/h"},
-    {TipoRecord::indicatore, 6, 5, 250, true, "velocita'", "km/h"},
-    {TipoRecord::indicatore, 7, 5, 250, true, "velocita'", "km/h"},
+    {TipoRecord::velocita, 1, 5, 250, false, "velocità", "km/h"},
+    {TipoRecord::rallentamento, 1, 5, 250, false, "velocità del rallentamento", "km/h"},
+    {TipoRecord::indicatore, 1, 5, 250, false, "velocità", "km/h"},
+    {TipoRecord::indicatore, 2, 5, 250, false, "velocità", "km/h"},
+    {TipoRecord::indicatore, 3, 5, 250, false, "velocità", "km/h"},
+    {TipoRecord::indicatore, 5, 5, 250, true, "velocità", "km/h"},
+    {TipoRecord::indicatore, 6, 5, 250, true, "velocità", "km/h"},
+    {TipoRecord::indicatore, 7, 5, 250, true, "velocità", "km/h"},
     {TipoRecord::aderenza, 1, 1, 100, false, "aderenza", "%"},
     {TipoRecord::orologio, 0, 0, 23, false, "ora", "h"},
     {TipoRecord::orologio, 1, 0, 59, false, "minuti", "min"},
@@ -415,8 +415,8 @@ void fuori_intervallo(Raccolta& r, const RecordLetto& k) {
     }
     if (k.tipo == TipoRecord::velocita) {
         if (const auto v = valore(k, 1); v && *v >= 5 && *v <= 250 && *v % 5 != 0) {
-            r.a(k.testo, k.valori[1].inizio, "velocita' " + in_cifre(*v) + " km/h non multipla di 5",
-                "la cella tiene velocita' / 5: vale come " + in_cifre(dividi_vicino(*v, 5) * 5) + " km/h");
+            r.a(k.testo, k.valori[1].inizio, "velocità " + in_cifre(*v) + " km/h non multipla di 5",
+                "la cella tiene velocità / 5: vale come " + in_cifre(dividi_vicino(*v, 5) * 5) + " km/h");
         }
     }
 }
@@ -499,12 +499,12 @@ void byte_del_testo(Raccolta& r, Testo t) {
             } else if (b >= 0x80 && !utf8 && sequenza_utf8(testo, da + i) > 1) {
                 utf8 = true;
                 r.a(t, da + i, "il testo sembra UTF-8: " + tra_apici(riga.substr(i, sequenza_utf8(testo, da + i))) +
-                                   " sono piu' byte per un solo carattere",
+                                   " sono più byte per un solo carattere",
                     "salva il file nella codifica Windows-1252");
             } else if (fuori_da_cp1252(b) && !estraneo && sequenza_utf8(testo, da + i) == 0) {
                 estraneo = true;
                 static constexpr char cifre[] = "0123456789ABCDEF";
-                r.a(t, da + i, std::string("il byte 0x") + cifre[b >> 4] + cifre[b & 15] + " non e' un carattere Windows-1252");
+                r.a(t, da + i, std::string("il byte 0x") + cifre[b >> 4] + cifre[b & 15] + " non è un carattere Windows-1252");
             }
         }
     }

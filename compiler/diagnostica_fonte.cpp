@@ -115,7 +115,7 @@ std::string_view nome_del_tipo(TipoCella t) {
         case TipoCella::inizio_rallentamento: return "l'inizio del rallentamento";
         case TipoCella::avviso_rallentamento: return "l'avviso del rallentamento";
         case TipoCella::approccio_rallentamento: return "un segno di avvicinamento del rallentamento";
-        case TipoCella::indicatore_velocita: return "l'indicatore di velocita' massima";
+        case TipoCella::indicatore_velocita: return "l'indicatore di velocità massima";
         case TipoCella::punto_fermata: return "il punto di fermata della stazione";
         case TipoCella::abbattimento:
         case TipoCella::abbattimento_senza_valore: return "il punto di abbattimento";

@@ -55,13 +55,13 @@ std::optional<std::int64_t> cella_voluta(const Contesto& c, Guasto g, const Reco
 std::optional<std::string> suggerimento_cella_presa(const Contesto& c, Guasto g, const RecordLetto& r) {
     const auto k = cella_voluta(c, g, r);
     if (!k) return std::nullopt;
-    std::string testo = cella_e_metri(*k) + " contiene gia' " + oggetto_in_cella(c, *k);
+    std::string testo = cella_e_metri(*k) + " contiene già " + oggetto_in_cella(c, *k);
     const std::int64_t p = valore(r, 0).value_or(0);
     if (g == Guasto::abbattimento_su_cella_occupata) {
         testo += "; un abbattimento al metro " + in_cifre(p) + " va nella cella " + in_cifre(*k) + " (metro / 50, senza +1)";
     } else if (p % metri_cella != 0 && (g == Guasto::segnale_su_cella_occupata || g == Guasto::cartello_su_cella_occupata ||
                                         g == Guasto::indicatore_su_cella_occupata)) {
-        testo += "; il metro " + in_cifre(p) + " non e' multiplo di 50 e cade nella cella " + in_cifre(*k);
+        testo += "; il metro " + in_cifre(p) + " non è multiplo di 50 e cade nella cella " + in_cifre(*k);
     }
     return testo;
 }
@@ -82,7 +82,7 @@ std::string suggerimento_lettura(const Contesto& c, const LuogoGuasto& l) {
     if (l.testo_assente) return "file non trovato o illeggibile";
     if (testo.empty()) return "file vuoto";
     switch (l.inciampo.motivo) {
-        case Inciampo::Motivo::fine_del_testo: return "fine del file a meta' del record";
+        case Inciampo::Motivo::fine_del_testo: return "fine del file a metà del record";
         case Inciampo::Motivo::non_numero: return "numero atteso, trovato " + tra_apici(campo_a(testo, l.inciampo.inizio));
         case Inciampo::Motivo::fuori_intervallo:
             if (l.inciampo.valore > l.inciampo.massimo) return "valore oltre " + in_cifre(l.inciampo.massimo);
@@ -127,9 +127,9 @@ std::string suggerimento_stazioni_vicine(const Contesto& c, std::size_t record) 
 }
 
 std::string suggerimento_posti(const RecordLetto* r) {
-    if (r != nullptr && r->tipo == TipoRecord::montagna) return "al piu' 80 sezioni di montagna";
-    if (r != nullptr && r->tipo == TipoRecord::cartello) return "al piu' 80 cartelli";
-    return "stazioni e cartelli si dividono 80 posti: le stazioni dal posto 1 in su, i cartelli dall'80 in giu'";
+    if (r != nullptr && r->tipo == TipoRecord::montagna) return "al più 80 sezioni di montagna";
+    if (r != nullptr && r->tipo == TipoRecord::cartello) return "al più 80 cartelli";
+    return "stazioni e cartelli si dividono 80 posti: le stazioni dal posto 1 in su, i cartelli dall'80 in giù";
 }
 
 // --- the route pass --------------------------------------------------------
@@ -162,7 +162,7 @@ std::optional<std::string> suggerimento(const Contesto& c, Guasto g, const Luogo
     const auto p = r != nullptr ? valore(*r, 0) : std::nullopt;
     switch (g) {
         case Guasto::lunghezza_eccessiva:
-            return p && *p < 0 ? "la lunghezza non puo' essere negativa" : "la lunghezza massima e' 1000000 m";
+            return p && *p < 0 ? "la lunghezza non può essere negativa" : "la lunghezza massima è 1000000 m";
         case Guasto::progressiva_fuori_passo:
         case Guasto::inizio_ripetizione_fuori_passo:
         case Guasto::fine_ripetizione_fuori_passo:
@@ -194,7 +194,7 @@ std::optional<std::string> suggerimento(const Contesto& c, Guasto g, const Luogo
             if (r == nullptr) return std::nullopt;
             return suggerimento_stazioni_vicine(c, *l.record);
         case Guasto::fermata_troppo_presto:
-            return "il punto di fermata cadrebbe alla cella 1 o prima: sposta la stazione piu' avanti";
+            return "il punto di fermata cadrebbe alla cella 1 o prima: sposta la stazione più avanti";
         case Guasto::lettura: return suggerimento_lettura(c, l);
         case Guasto::testo_linea_assente: return "nessun file con questo nome";
         case Guasto::generale_assente: return "il testo deve cominciare con la riga [generale]";
@@ -241,9 +241,9 @@ Diagnostica errore_fatale(const Contesto& c, Esito esito) {
         d = in_posto(c, r.testo, r.valori.empty() ? r.chiave : r.valori.front().inizio);
     }
     d.codice = codice;
-    d.messaggio = esito == Esito::errore_1250 ? "il posto del marcatore del file e' gia' in uso"
-                                              : "il posto del codice di gara e' gia' in uso";
-    d.suggerimento = "la cella 1 e' riservata al marcatore; contiene " + oggetto_in_cella(c, cella_marcatore) +
+    d.messaggio = esito == Esito::errore_1250 ? "il posto del marcatore del file è già in uso"
+                                              : "il posto del codice di gara è già in uso";
+    d.suggerimento = "la cella 1 è riservata al marcatore; contiene " + oggetto_in_cella(c, cella_marcatore) +
                      ": sposta l'oggetto oltre il metro 25; nessun file compilato";
     return d;
 }

@@ -16,7 +16,7 @@ namespace scenario {
 std::string leggi_file_ingresso(const std::filesystem::path& p, std::size_t limite);
 
 // The words given with EINVAL and EFBIG above; ASCII, like every message.
-inline constexpr const char* spiegazione_non_regolare = "non e' un file regolare";
+inline constexpr const char* spiegazione_non_regolare = "non è un file regolare";
 inline std::string spiegazione_limite(std::size_t limite) {
     constexpr std::size_t mib = std::size_t{1} << 20;
     if (limite % mib == 0) return "supera il limite di " + std::to_string(limite / mib) + " MiB";

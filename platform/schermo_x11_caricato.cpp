@@ -48,7 +48,7 @@ std::optional<Modulo> carica() {
         if (auto m = apri(p)) return m;
     }
     // Said once: the run goes on in the terminal, as without a display.
-    std::cerr << "crea_scenario: " << modulo_x11::nome_file << " non trovato accanto al programma ne' in "
+    std::cerr << "crea_scenario: " << modulo_x11::nome_file << " non trovato accanto al programma né in "
               << utf8_di_percorso(posti[1].parent_path()) << ": si usa il terminale\n";
     return std::nullopt;
 }

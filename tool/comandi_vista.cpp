@@ -12,11 +12,11 @@ namespace {
 
 constexpr const char* spiegazione_dump = R"(Legge uno dei tre file compilati, riconosciuto dal nome:
   PERCORSO_TRENO.dat   file delle celle: una riga per ogni cella che contiene
-                       qualcosa (oggetto, valori e loro significato, velocita',
+                       qualcosa (oggetto, valori e loro significato, velocità,
                        pendenza, aderenza, ripetitore, montagna);
   PERCORSO_TRENO.sim   tabella dello scenario: gli 87 record con i campi per nome;
   PERCORSO_linea.dat   geometria della linea: x, y per metro.
-Ne controlla la struttura; se accanto c'e' la tabella, confronta anche la
+Ne controlla la struttura; se accanto c'è la tabella, confronta anche la
 lunghezza del file con quella del percorso e il codice di gara.
 --from e --to scelgono i metri (per la tabella: le stazioni).
 
@@ -33,7 +33,7 @@ script in linea: non scarica nulla) da aprire in un browser:
   - la pianta della linea dalla geometria, con le tacche dei km e i nomi delle
     stazioni;
   - sotto, su un solo asse delle distanze: l'altimetria dalle pendenze delle
-    celle, la velocita' massima a gradini, i segnali, i cartelli indicatori e
+    celle, la velocità massima a gradini, i segnali, i cartelli indicatori e
     di testo, i rallentamenti con i loro avvisi, le stazioni con i marciapiedi,
     gli abbattimenti, le montagne e l'aderenza.
 Ogni segno mostra i suoi valori al passaggio del puntatore. La rotella
@@ -41,7 +41,7 @@ ingrandisce, il trascinamento sposta, "tutta la linea" torna all'inizio;
 puntare un metro nella pianta lo segna nel profilo e viceversa. L'indirizzo
 pagina.html#da=37000&a=39500&m=37800 apre la pagina su quel tratto, con il
 metro 37800 segnato.
-DIR e' una cartella con un solo file delle celle (PERCORSO_TRENO.dat, con la
+DIR è una cartella con un solo file delle celle (PERCORSO_TRENO.dat, con la
 sua .sim e PERCORSO_linea.dat accanto); oppure si indicano i file.
 --svg scrive il solo disegno SVG, statico.
 
@@ -49,8 +49,8 @@ Esempi:
   scenario plot build/bin -o linea.html
   scenario plot Vordano_Seli_4936.dat Vordano_Seli_4936.sim Vordano_Seli_linea.dat -o linea.svg --svg
 
-Stato di uscita: 0 pagina scritta; 1 un file non e' valido; 2 riga di comando
-errata; 4 un file non si puo' leggere o scrivere.)";
+Stato di uscita: 0 pagina scritta; 1 un file non è valido; 2 riga di comando
+errata; 4 un file non si può leggere o scrivere.)";
 
 }  // namespace
 

@@ -69,7 +69,7 @@ std::string nome_dello_scenario(const std::string& nome, std::string_view cosa, 
     controlla_nome(nome, cosa, opzione);
     if (auto byte = byte_1252_da_utf8(nome)) return std::move(*byte);
     throw UsoErrato{std::string(cosa) + " \"" + nome + "\" contiene " + primo_fuori_da_1252(nome) +
-                    ", che lo scenario non puo' contenere (i suoi testi sono in Windows-1252): sceglilo con " +
+                    ", che lo scenario non può contenere (i suoi testi sono in Windows-1252): sceglilo con " +
                     std::string(opzione)};
 }
 
@@ -80,7 +80,7 @@ std::map<std::string, std::string> controlla_e_leggi(const OpzioniCompile& o, St
                                                    "serve --route: il nome di LINEA non finisce in \"_linea.txt\"");
     s.nome_percorso = nome_dello_scenario(percorso, "il nome del percorso", "--route");
     const std::string numero = nome_o_uso_errato(o.numero, treno_da_nome(utf8_del_nome(o.treno), percorso),
-                                                 "serve --train: il nome di TRENO non e' PERCORSO_NUMERO-.txt");
+                                                 "serve --train: il nome di TRENO non è PERCORSO_NUMERO-.txt");
     s.numero_treno = nome_dello_scenario(numero, "il numero del treno", "--train");
     if (scrive) controlla_uscite(nomi_compilati(s, !o.senza_geometria), o.uscita, {o.linea, o.treno});
     std::map<std::string, std::string> sorgenti;

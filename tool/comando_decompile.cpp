@@ -27,17 +27,17 @@ namespace fs = std::filesystem;
 using FilePerFormato = std::map<Formato, fs::path>;
 
 constexpr const char* spiegazione = R"(Legge uno scenario compilato (file delle celle PERCORSO_TRENO.dat, tabella
-PERCORSO_TRENO.sim e, se c'e', geometria PERCORSO_linea.dat) e scrive in
+PERCORSO_TRENO.sim e, se c'è, geometria PERCORSO_linea.dat) e scrive in
 CARTELLA i due testi sorgente PERCORSO_linea.txt e PERCORSO_TRENO-.txt, nelle
 forme dei testi incorporati, tali che compilarli dia di nuovo gli stessi byte.
 Poi lo dimostra: compila in memoria i testi scritti e confronta ogni byte con
 i file letti. Se qualcosa non torna (un file ritoccato a mano, o che il
-compilatore non scrive mai cosi') scrive comunque i testi migliori ed elenca
+compilatore non scrive mai così) scrive comunque i testi migliori ed elenca
 ogni cella, record o metro diverso: cosa ha il file, cosa danno i testi e,
-se si sa, perche' nessun testo lo da'.
-DIR e' una cartella con uno scenario compilato (con piu' scenari, --route e
+se si sa, perché nessun testo lo dà.
+DIR è una cartella con uno scenario compilato (con più scenari, --route e
 --train scelgono quale); oppure si indicano i file. Senza la geometria i
-testi vanno compilati con --no-geometry. Testi gia' presenti in CARTELLA non
+testi vanno compilati con --no-geometry. Testi già presenti in CARTELLA non
 vengono sostituiti senza --force.
 
 Esempio, andata e ritorno:
@@ -47,8 +47,8 @@ Esempio, andata e ritorno:
 
 Stato di uscita: 0 i testi danno gli stessi byte; 1 differenze (testi scritti,
 differenze elencate), oppure i file non sono uno scenario compilato (nessun
-file scritto); 2 riga di comando errata, o testi gia' presenti senza --force;
-4 un file non si e' potuto leggere o scrivere.)";
+file scritto); 2 riga di comando errata, o testi già presenti senza --force;
+4 un file non si è potuto leggere o scrivere.)";
 
 std::string minuscolo(std::string t) {
     std::ranges::transform(t, t.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -145,7 +145,7 @@ std::optional<std::string> nomi_inadatti(const decompila::Decompilazione& d) {
     for (const auto& [nome, cosa] : {std::pair{d.percorso, "il nome del percorso"}, std::pair{d.treno, "il numero del treno"}}) {
         if (const auto difetto = difetto_nome(nome))
             return std::string(cosa) + " della tabella, \"" + utf8_da_1252(nome) + "\", " + *difetto +
-                   ": non puo' dare il nome a un testo sorgente";
+                   ": non può dare il nome a un testo sorgente";
     }
     return std::nullopt;
 }
@@ -174,7 +174,7 @@ bool gia_presenti(const std::vector<FileNuovo>& testi, const OpzioniDecompile& o
     bool presenti = false;
     for (const FileNuovo& t : testi) {
         if (o.forza || !occupato(o.uscita / percorso_da_utf8(t.nome))) continue;
-        r.messaggio("scenario: " + utf8_di_percorso(o.uscita / percorso_da_utf8(t.nome)) + " esiste gia'");
+        r.messaggio("scenario: " + utf8_di_percorso(o.uscita / percorso_da_utf8(t.nome)) + " esiste già");
         presenti = true;
     }
     if (presenti) r.messaggio("scenario: nessun file scritto: --force li sostituisce.");
@@ -211,7 +211,7 @@ void aggiungi_decompile(CLI::App& app, int& stato, Rapporto& r) {
         ->type_name("NOME");
     sub->add_option("--train", o->numero, "Numero del treno dello scenario da leggere nella cartella")
         ->type_name("NUMERO");
-    sub->add_flag("--force", o->forza, "Sostituisce i testi gia' presenti in CARTELLA (senza, nessun file e' toccato)");
+    sub->add_flag("--force", o->forza, "Sostituisce i testi già presenti in CARTELLA (senza, nessun file è toccato)");
     sub->callback([o, &stato, &r] { stato = esegui_decompile(*o, r); });
 }
 
@@ -219,7 +219,7 @@ int esegui_decompile(const OpzioniDecompile& o, Rapporto& r) {
     const FilePerFormato f = trova_file(o);
     const decompila::Decompilazione d = decompila_file(f);
     if (d.non_compilato) {
-        r.messaggio("scenario: non e' uno scenario compilato: " + *d.non_compilato + "; nessun file scritto.");
+        r.messaggio("scenario: non è uno scenario compilato: " + *d.non_compilato + "; nessun file scritto.");
         return uscita::guasto_registrato;
     }
     if (const auto motivo = nomi_inadatti(d)) {

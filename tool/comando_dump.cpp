@@ -247,7 +247,7 @@ std::string stampa(const OpzioniDump& o, Formato f, std::string& nota) {
 }
 
 void verifica_opzioni(const OpzioniDump& o, Formato f) {
-    if (o.da > o.a) throw UsoErrato{"--from deve essere al piu' --to"};
+    if (o.da > o.a) throw UsoErrato{"--from deve essere al più --to"};
     if (o.ogni && f != Formato::tracciato) throw UsoErrato{"--every vale solo per la geometria (_linea.dat)"};
     if (o.ogni && *o.ogni < 1) throw UsoErrato{"--every vuole un numero di metri da 1 in su"};
 }

@@ -43,7 +43,7 @@ int esegui_sources(const OpzioniSources& o, Rapporto& r) {
     for (const auto& nome : nomi)
         if (!o.forza && occupato(o.cartella / percorso_da_utf8(nome))) presenti.push_back(nome);
     for (const auto& nome : presenti)
-        r.messaggio("scenario: " + utf8_di_percorso(o.cartella / percorso_da_utf8(nome)) + " esiste gia'");
+        r.messaggio("scenario: " + utf8_di_percorso(o.cartella / percorso_da_utf8(nome)) + " esiste già");
     if (!presenti.empty()) {
         r.messaggio("scenario: nessun file scritto: --force li sostituisce.");
         return uscita::uso_errato;

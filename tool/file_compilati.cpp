@@ -107,12 +107,12 @@ std::vector<TabellaAccanto> tabelle_accanto(const fs::path& p, Formato f, std::s
         try {
             tabelle.push_back({t, carica_tabella(t)});
         } catch (const FileInutilizzabile& e) {
-            nota += "nota: la tabella accanto non si puo' usare: " + e.messaggio + "\n";
+            nota += "nota: la tabella accanto non si può usare: " + e.messaggio + "\n";
         }
     }
     if (nomi.empty()) {
         nota += "nota: accanto a " + utf8_del_nome(p) +
-                " non c'e' la sua tabella (.sim): la lunghezza del file non si puo' confrontare con quella del "
+                " non c'è la sua tabella (.sim): la lunghezza del file non si può confrontare con quella del "
                 "percorso, e un file troncato a un confine di record non si riconosce\n";
     }
     return tabelle;

@@ -41,7 +41,7 @@ bool stesso_file(const fs::path& a, const fs::path& b) {
 }  // namespace
 
 std::optional<std::string> difetto_nome(std::string_view nome) {
-    if (nome.empty()) return "e' vuoto";
+    if (nome.empty()) return "è vuoto";
     if (nome.find('\0') != std::string_view::npos) return "contiene un carattere nullo";
     if (nome.find_first_of("/\\") != std::string_view::npos) return "contiene un separatore di cartella";
     if (nome.find("..") != std::string_view::npos) return "contiene \"..\"";
@@ -51,7 +51,7 @@ std::optional<std::string> difetto_nome(std::string_view nome) {
 void controlla_nome(std::string_view nome, std::string_view cosa, std::string_view opzione) {
     if (const auto difetto = difetto_nome(nome))
         throw UsoErrato{std::string(cosa) + " \"" + std::string(nome) + "\" " + *difetto +
-                        ": e' una parte del nome dei file, non un percorso; sceglilo con " + std::string(opzione)};
+                        ": è una parte del nome dei file, non un percorso; sceglilo con " + std::string(opzione)};
 }
 
 void controlla_uscite(const std::vector<std::string>& nomi, const fs::path& uscita,

@@ -55,16 +55,16 @@ void comandi_in_italiano(CLI::App& app) {
 constexpr const char* spiegazione_sources = R"(Scrive in CARTELLA i testi sorgente della linea e del treno dello scenario
 incorporato, Vordano_Seli_linea.txt e Vordano_Seli_4936-.txt, identici byte
 per byte a quelli che scrive crea_scenario, e stampa il percorso di ciascuno.
-Si parte da li' per uno scenario proprio. Un testo gia' presente, magari
+Si parte da lì per uno scenario proprio. Un testo già presente, magari
 modificato, non viene mai sostituito senza --force: in quel caso non si
-scrive nulla e lo stato di uscita e' 2.)";
+scrive nulla e lo stato di uscita è 2.)";
 
 void aggiungi_sources(CLI::App& app, scenario::OpzioniSources& o, int& stato, scenario::Rapporto& r) {
     auto* sub = app.add_subcommand("sources", "Scrive i testi sorgente dello scenario incorporato, da cui partire.");
     sub->footer(spiegazione_sources);
     scenario::aggiungi_percorso(sub, "CARTELLA", o.cartella,
                                 "Cartella in cui scrivere (predefinita: quella corrente); creata se manca");
-    sub->add_flag("--force", o.forza, "Sostituisce i testi gia' presenti in CARTELLA (senza, nessun file e' toccato)");
+    sub->add_flag("--force", o.forza, "Sostituisce i testi già presenti in CARTELLA (senza, nessun file è toccato)");
     sub->callback([&o, &stato, &r] { stato = scenario::esegui_sources(o, r); });
 }
 
@@ -81,11 +81,11 @@ Errori e avvisi vanno sullo standard error come FILE:RIGA:COLONNA: errore N:
 suggerimento (docs/FORMATO.md li descrive tutti).
 
 Stato di uscita: 0 compilato senza guasti; 1 guasto registrato (file scritti
-come li scrive il compilatore, o nessuno se non si e' potuta creare la griglia
+come li scrive il compilatore, o nessuno se non si è potuta creare la griglia
 di celle), o un avviso con --werror; 2 riga di comando errata; 3 " Errore n.
 1250/1251" ha fermato la compilazione (nessun file compilato); 4 un file non
-si e' potuto leggere o scrivere (nessun file compilato sostituito): il
-messaggio ne da' il percorso completo, il numero e il testo del sistema.)";
+si è potuto leggere o scrivere (nessun file compilato sostituito): il
+messaggio ne dà il percorso completo, il numero e il testo del sistema.)";
 
 // The arguments and options compile and check share.
 void opzioni_comuni(CLI::App* sub, scenario::OpzioniCompile& o) {
@@ -104,7 +104,7 @@ void opzioni_comuni(CLI::App* sub, scenario::OpzioniCompile& o) {
                   "(null, \"1250\" o \"1251\"), files (nomi scritti, in ordine), stato (lo stato di uscita), "
                   "messaggi (ogni messaggio dato sullo standard error, in ordine), diagnostica (ogni errore e "
                   "avviso: file, riga, colonna, livello, codice, metro, messaggio, suggerimento), guasto_file (null, "
-                  "o il file che non si e' potuto leggere o scrivere: file, il suo percorso completo; codice e "
+                  "o il file che non si è potuto leggere o scrivere: file, il suo percorso completo; codice e "
                   "messaggio, il numero e il testo del sistema; spiegazione)");
     sub->add_flag("--werror", o.avvisi_come_errori, "Tratta gli avvisi come errori: un avviso termina con stato 1");
 }
@@ -128,7 +128,7 @@ errore sono descritti in docs/FORMATO.md.
 
 Stato di uscita: 0 nessun errore; 1 un errore nei dati dello scenario (o un
 avviso, con --werror); 2 riga di comando errata; 3 " Errore n. 1250/1251"
-avrebbe fermato la compilazione; 4 un testo non si e' potuto leggere.)";
+avrebbe fermato la compilazione; 4 un testo non si è potuto leggere.)";
 
 void aggiungi_check(CLI::App& app, scenario::OpzioniCompile& o, int& stato, scenario::Rapporto& r) {
     auto* sub = app.add_subcommand("check", "Controlla i testi sorgente, come compile, senza scrivere nulla.");

@@ -98,7 +98,7 @@ std::string descrivi_voce(const Voci& voci, std::size_t slot) {
         case UsoVoce::stazione: return descrivi_stazione(v);
         case UsoVoce::cartello: return "testo di cartello \"" + testo(v) + "\"";
         case UsoVoce::progressiva:
-            return "progressiva chilometrica: al metro " + n(v.numero1) + " la progressiva e' " + n(v.numero2) +
+            return "progressiva chilometrica: al metro " + n(v.numero1) + " la progressiva è " + n(v.numero2) +
                    " m, segno " + n(v.numero3);
         case UsoVoce::treno:
             return "treno: massa frenata " + n(v.numero1) + " %, lunghezza del percorso " + n(v.numero2) + " m, " +

@@ -169,8 +169,8 @@ TEST(CorsaConGuasto, ShowsTheReportInItsOneBoxAndEndsWithAFault) {
     ASSERT_EQ(messaggi.testi.size(), 1u);
     const std::string& box = messaggi.testi.front();
     EXPECT_EQ(box.substr(0, box.find('\n')),
-              "Vordano_Seli_4936-.txt:62:13: errore 16: segnale su una cella gia' occupata (metro 9350)");
-    EXPECT_NE(box.find("contiene gia' il segnale di Vordano_Seli_4936-.txt:61"), std::string::npos) << box;
+              "Vordano_Seli_4936-.txt:62:13: errore 16: segnale su una cella già occupata (metro 9350)");
+    EXPECT_NE(box.find("contiene già il segnale di Vordano_Seli_4936-.txt:61"), std::string::npos) << box;
     // A box's font is not fixed-width: the field is marked in its line, no caret under it.
     EXPECT_NE(box.find("\n    segnale,    >>9350<<,   2, 4, 1,"), std::string::npos) << box;
     EXPECT_EQ(box.find('^'), std::string::npos) << box;

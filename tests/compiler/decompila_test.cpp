@@ -174,13 +174,13 @@ std::vector<Ritocco> ritocchi() {
          {"record 0, numero1: il file ha 5, i testi danno 0 (nessuna riga scrive questo posto, fuori da stazioni e "
           "cartelli)"}},
         {"CelleTroncate", B::celle, [](std::string& f) { f.resize(f.size() - 15); },
-         {"cella 160 (metro 7950): solo nei testi compilati (la lunghezza del percorso nella tabella, 1000 m, da' 161 "
+         {"cella 160 (metro 7950): solo nei testi compilati (la lunghezza del percorso nella tabella, 1000 m, dà 161 "
           "celle)"}},
         // The two metres after it step from the moved point: no step gives
         // them either, but the plan the texts give goes on unchanged.
         {"MetroSpostato", B::tracciato, [](std::string& f) { metti_double(f, byte_del_metro(500, 1), 500.25); },
          {"metro 500, coordinata 1: il file ha 500.25, i testi danno " + coordinata_piccolo(500, 1) +
-          " (nessuna delle dodici curvature ne' il rettilineo porta dai due metri prima a questo punto)"}},
+          " (nessuna delle dodici curvature né il rettilineo porta dai due metri prima a questo punto)"}},
         // "4936vordano_selx...": 'x' is 15 above 'i', the key's 16th character.
         {"NomeDelPercorsoCambiato", B::tabella,
          [](std::string& f) { f[inizio_record(f, 85) + 16 + 11] = 'x'; },
@@ -219,8 +219,8 @@ TEST(DecompilaTesti, ATextNoFieldGivesIsListedWithItsReason) {
     const Decompilazione d = decompila_file(f);
     ASSERT_EQ(d.differenze.size(), 1u) << elenco(d);
     EXPECT_EQ(decompila::descrivi(d.differenze[0]),
-              "record 80, stringa: il file ha \"a\"b, c\", i testi danno \"a\" (nessun campo del testo da' questo testo: "
-              "tra virgolette non puo' contenere virgolette)");
+              "record 80, stringa: il file ha \"a\"b, c\", i testi danno \"a\" (nessun campo del testo dà questo testo: "
+              "tra virgolette non può contenere virgolette)");
     EXPECT_NE(d.testo_linea.find("indicatore cartello,  500,  \"a\"\r\n"), std::string::npos) << d.testo_linea;
 }
 

@@ -90,8 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
     Guasti, Rapporto,
     ::testing::Values(
         Caso{"SegnaleSuCellaPresa", linea(), treno(segnale("850") + segnale("860")),
-             "Prova_1-.txt:8:10: errore 16: segnale su una cella gia' occupata (metro 860)", 10,
-             "la cella 18 (metri 825-875) contiene gia' il segnale di Prova_1-.txt:7; il metro 860 non e' multiplo "
+             "Prova_1-.txt:8:10: errore 16: segnale su una cella già occupata (metro 860)", 10,
+             "la cella 18 (metri 825-875) contiene già il segnale di Prova_1-.txt:7; il metro 860 non è multiplo "
              "di 50 e cade nella cella 18"},
         Caso{"NumeroAttesoTrovatoAbc", linea(), treno(segnale("abc")),
              "Prova_1-.txt:7:10: errore 25: errore di lettura dei testi sorgente", 10, "numero atteso, trovato 'abc'"},
@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
              "Prova_1-.txt:7:17: errore 25: errore di lettura dei testi sorgente", 17, "valore sotto 0"},
         Caso{"FineDelFileAMetaRecord", linea(), "[generale]\r\nsegnale, 850, 1",
              "Prova_1-.txt:2:16: errore 25: errore di lettura dei testi sorgente", 16,
-             "fine del file a meta' del record"},
+             "fine del file a metà del record"},
         Caso{"NulNelNumero", linea(), treno(segnale(std::string("8\0" "50", 4))),
              "Prova_1-.txt:7:10: errore 25: errore di lettura dei testi sorgente", 10,
              "numero atteso, trovato '8\xEF\xBF\xBD" "50'"},
@@ -121,9 +121,9 @@ INSTANTIATE_TEST_SUITE_P(
              "sono scambiati?)"},
         Caso{"LunghezzaEccessiva", "[generale]\r\nlunghezza percorso, 1000001\r\n[fine]\r\n", treno_vuoto,
              "Prova_linea.txt:2:21: errore 1: lunghezza del percorso oltre 1000000 m", 21,
-             "la lunghezza massima e' 1000000 m; nessun file compilato"},
+             "la lunghezza massima è 1000000 m; nessun file compilato"},
         Caso{"RipetizioneSenzaCodici", "[generale]\r\nlunghezza percorso, 1000\r\nripetizione segnali, 100, 200\r\n",
-             treno_vuoto, "Prova_linea.txt:3:1: errore 5: la ripetizione segnali non indica ne' 4 ne' 9 codici", 1,
+             treno_vuoto, "Prova_linea.txt:3:1: errore 5: la ripetizione segnali non indica né 4 né 9 codici", 1,
              "la parola chiave deve contenere 4 o 9, per esempio 'ripetizione segnali 4 codici'"},
         Caso{"FineRipetizioneFuoriPasso",
              "[generale]\r\nlunghezza percorso, 1000\r\nripetizione segnali 4, 100, 230\r\n", treno_vuoto,
@@ -147,17 +147,17 @@ INSTANTIATE_TEST_SUITE_P(
              "manca la riga 'lunghezza percorso' prima di questo record; nessun file compilato"},
         Caso{"CartelloSuCellaPresa", linea("indicatori_vmax, 500, 60, 60, 60, 0, , , , 0\r\n"
                                            "indicatore cartello, 510, TESTO\r\n"),
-             treno_vuoto, "Prova_linea.txt:5:22: errore 6: cartello su una cella gia' occupata (metro 510)", 22,
-             "la cella 11 (metri 476-524) contiene gia' l'indicatore di velocita' massima di Prova_linea.txt:4; il "
-             "metro 510 non e' multiplo di 50 e cade nella cella 11"},
+             treno_vuoto, "Prova_linea.txt:5:22: errore 6: cartello su una cella già occupata (metro 510)", 22,
+             "la cella 11 (metri 476-524) contiene già l'indicatore di velocità massima di Prova_linea.txt:4; il "
+             "metro 510 non è multiplo di 50 e cade nella cella 11"},
         Caso{"AbbattimentoSuCellaPresa", linea(), treno(segnale("950") + "abbattimento, 1000, 0\r\n"),
-             "Prova_1-.txt:8:15: errore 7: abbattimento su una cella gia' occupata (metro 1000)", 15,
-             "la cella 20 (metri 925-975) contiene gia' il segnale di Prova_1-.txt:7; un abbattimento al metro 1000 "
+             "Prova_1-.txt:8:15: errore 7: abbattimento su una cella già occupata (metro 1000)", 15,
+             "la cella 20 (metri 925-975) contiene già il segnale di Prova_1-.txt:7; un abbattimento al metro 1000 "
              "va nella cella 20 (metro / 50, senza +1)"},
         Caso{"InizioRallentamentoSuCellaPresa", linea(),
              treno(segnale("4200") + "rallentamento, 4200, 30, 300, 0, 0, 0\r\n"),
-             "Prova_1-.txt:8:16: errore 18: inizio del rallentamento su una cella gia' occupata (metro 4200)", 16,
-             "la cella 85 (metri 4176-4224) contiene gia' il segnale di Prova_1-.txt:7"},
+             "Prova_1-.txt:8:16: errore 18: inizio del rallentamento su una cella già occupata (metro 4200)", 16,
+             "la cella 85 (metri 4176-4224) contiene già il segnale di Prova_1-.txt:7"},
         Caso{"StazioneFuoriPasso", linea(), treno(stazione("7825")),
              "Prova_1-.txt:7:11: errore 8: posizione della stazione non multipla di 50 (metro 7825)", 11,
              "per esempio 7800 o 7850"},
@@ -170,10 +170,10 @@ INSTANTIATE_TEST_SUITE_P(
              "1150), stazione di Prova_1-.txt:7"},
         Caso{"FermataTroppoPresto", linea(), treno(stazione("0", "22", "100")),
              "Prova_1-.txt:7:11: errore 24: punto di fermata della stazione alla cella 1 o prima", 11,
-             "il punto di fermata cadrebbe alla cella 1 o prima: sposta la stazione piu' avanti"},
+             "il punto di fermata cadrebbe alla cella 1 o prima: sposta la stazione più avanti"},
         Caso{"AbbattimentoNelPostoDelMarcatore", linea(), treno("abbattimento, 50, 7\r\n"),
-             "Prova_1-.txt:7:15: errore 1250: il posto del marcatore del file e' gia' in uso", 15,
-             "la cella 1 e' riservata al marcatore; contiene il punto di abbattimento di Prova_1-.txt:7: sposta "
+             "Prova_1-.txt:7:15: errore 1250: il posto del marcatore del file è già in uso", 15,
+             "la cella 1 è riservata al marcatore; contiene il punto di abbattimento di Prova_1-.txt:7: sposta "
              "l'oggetto oltre il metro 25; nessun file compilato"},
         Caso{"FinestraDiAvvicinamentoPiena", linea(),
              treno(segnale("1750") + segnale("1800") + segnale("1850") + "rallentamento, 2100, 30, 300, 0, 0, 0\r\n"),
@@ -221,14 +221,14 @@ INSTANTIATE_TEST_SUITE_P(
              "Prova_1-.txt:7:10: avviso: metro 9360 non multiplo di 50", 10, "va nella cella 188 (metri 9325-9375)"},
         Caso{"CambioDiPendenzaFuoriPasso", linea("pendenza, 1125, 3\r\n"), treno_vuoto,
              "Prova_linea.txt:4:11: avviso: metro 1125 non multiplo di 50", 11,
-             "il nuovo valore vale dalla cella 22, cioe' dal metro 1100"},
+             "il nuovo valore vale dalla cella 22, cioè dal metro 1100"},
         Caso{"PendenzaFuoriIntervallo", linea("pendenza, 1000, 60\r\n"), treno_vuoto,
              "Prova_linea.txt:4:17: avviso: pendenza 60 per mille fuori dall'intervallo usato dal simulatore (-40 .. "
              "40 per mille)",
              17, std::nullopt},
         Caso{"VelocitaNonMultiplaDi5", linea(), "[generale]\r\n[vel_limite]\r\nvelocita, 0, 82\r\n",
-             "Prova_1-.txt:3:14: avviso: velocita' 82 km/h non multipla di 5", 14,
-             "la cella tiene velocita' / 5: vale come 80 km/h", 1},
+             "Prova_1-.txt:3:14: avviso: velocità 82 km/h non multipla di 5", 14,
+             "la cella tiene velocità / 5: vale come 80 km/h", 1},
         Caso{"AderenzaFuoriIntervallo", linea(), "[generale]\r\n[aderenze]\r\naderenza, 0, 120\r\n",
              "Prova_1-.txt:3:14: avviso: aderenza 120 % fuori dall'intervallo usato dal simulatore (1 .. 100 %)", 14,
              std::nullopt, 1},
@@ -250,10 +250,10 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"TrenoNonLetto", linea("", "-1"), treno(segnale("850")),
              "Prova_1-.txt:7:1: avviso: 1 record non letto per l'errore nel testo della linea", 1, std::nullopt, 1},
         Caso{"TestoUtf8", linea(), treno("stazione, 1000, 27, 300, 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0, CITT\xC3\x80\r\n"),
-             "Prova_1-.txt:7:61: avviso: il testo sembra UTF-8: 'Ã€' sono piu' byte per un solo carattere", 61,
+             "Prova_1-.txt:7:61: avviso: il testo sembra UTF-8: 'Ã€' sono più byte per un solo carattere", 61,
              "salva il file nella codifica Windows-1252"},
         Caso{"ByteNonWindows1252", linea(), treno("stazione, 1000, 27, 300, 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0, A\x81\r\n"),
-             "Prova_1-.txt:7:58: avviso: il byte 0x81 non e' un carattere Windows-1252", 58, std::nullopt},
+             "Prova_1-.txt:7:58: avviso: il byte 0x81 non è un carattere Windows-1252", 58, std::nullopt},
         Caso{"NulNelTesto", linea(), treno(stazione("1000") + std::string("abbattimento, 3000, 0 \0\r\n", 25)),
              "Prova_1-.txt:8:23: avviso: carattere NUL nel testo", 23,
              "il lettore lo legge come un carattere qualsiasi"}),
@@ -271,10 +271,10 @@ TEST(RapportoCompleto, ShowsTheLineACaretUnderTheFieldAndTheSuggestion) {
     const Compilato c = compila(linea(), treno(segnale("850") + "segnale,\t 860, 1, 4, 0, 0, 0, 0, 0,0,0, 0\r\n"));
     ASSERT_FALSE(c.d.empty());
     EXPECT_EQ(testo_diagnostica(c.d.front()),
-              "Prova_1-.txt:8:11: errore 16: segnale su una cella gia' occupata (metro 860)\n"
+              "Prova_1-.txt:8:11: errore 16: segnale su una cella già occupata (metro 860)\n"
               "    segnale,\t 860, 1, 4, 0, 0, 0, 0, 0,0,0, 0\n"
               "            \t ^\n"
-              "    la cella 18 (metri 825-875) contiene gia' il segnale di Prova_1-.txt:7; il metro 860 non e' multiplo "
+              "    la cella 18 (metri 825-875) contiene già il segnale di Prova_1-.txt:7; il metro 860 non è multiplo "
               "di 50 e cade nella cella 18");
 }
 
@@ -282,9 +282,9 @@ TEST(RapportoCompleto, InAWindowTheFieldIsMarkedInItsLineInsteadOfACaret) {
     const Compilato c = compila(linea(), treno(segnale("850") + "segnale,\t 860 , 1, 4, 0, 0, 0, 0, 0,0,0, 0\r\n"));
     ASSERT_FALSE(c.d.empty());
     EXPECT_EQ(testo_diagnostica(c.d.front(), Resa::finestra),
-              "Prova_1-.txt:8:11: errore 16: segnale su una cella gia' occupata (metro 860)\n"
+              "Prova_1-.txt:8:11: errore 16: segnale su una cella già occupata (metro 860)\n"
               "    segnale,\t >>860<< , 1, 4, 0, 0, 0, 0, 0,0,0, 0\n"
-              "    la cella 18 (metri 825-875) contiene gia' il segnale di Prova_1-.txt:7; il metro 860 non e' multiplo "
+              "    la cella 18 (metri 825-875) contiene già il segnale di Prova_1-.txt:7; il metro 860 non è multiplo "
               "di 50 e cade nella cella 18");
 }
 

@@ -137,11 +137,11 @@ TEST_F(CheckTest, ASignalOnATakenCellIsReportedAtItsLineWithTheSignalThatHoldsIt
     const Risposta r = check();
     EXPECT_EQ(r.stato, 1);
     EXPECT_EQ(r.errori.substr(0, r.errori.find('\n')),
-              "Vordano_Seli_4936-.txt:62:13: errore 16: segnale su una cella gia' occupata (metro 9350)");
+              "Vordano_Seli_4936-.txt:62:13: errore 16: segnale su una cella già occupata (metro 9350)");
     const nlohmann::json& d = r.json["diagnostica"][0];
     EXPECT_EQ(d, nlohmann::json::parse(R"({"file": "Vordano_Seli_4936-.txt", "riga": 62, "colonna": 13,
-        "livello": "errore", "codice": 16, "metro": 9350, "messaggio": "segnale su una cella gia' occupata",
-        "suggerimento": "la cella 188 (metri 9325-9375) contiene gia' il segnale di Vordano_Seli_4936-.txt:61"})"));
+        "livello": "errore", "codice": 16, "metro": 9350, "messaggio": "segnale su una cella già occupata",
+        "suggerimento": "la cella 188 (metri 9325-9375) contiene già il segnale di Vordano_Seli_4936-.txt:61"})"));
 }
 
 TEST_F(CheckTest, WarningsEndWithStatusOneOnlyUnderWerror) {

@@ -102,7 +102,7 @@ TEST_F(DecompileTest, AFileThatIsNotACompiledScenarioWritesNothing) {
     scrivi_file(compilati / "Vordano_Seli_4936.dat", "[generale]\r\nlunghezza percorso, 1000\r\n");
     const Esito e = decompila(compilati_q());
     EXPECT_EQ(e.stato, 1);
-    EXPECT_NE(e.errori.find("non e' uno scenario compilato: file delle celle"), std::string::npos) << e.errori;
+    EXPECT_NE(e.errori.find("non è uno scenario compilato: file delle celle"), std::string::npos) << e.errori;
     EXPECT_TRUE(nomi_in(testi.percorso()).empty());
 }
 
@@ -111,7 +111,7 @@ TEST_F(DecompileTest, TextsAlreadyThereStayUnlessForced) {
     scrivi_file(testi / "Vordano_Seli_linea.txt", "mio");
     const Esito e = decompila(compilati_q());
     EXPECT_EQ(e.stato, 2);
-    EXPECT_NE(e.errori.find("esiste gia'"), std::string::npos) << e.errori;
+    EXPECT_NE(e.errori.find("esiste già"), std::string::npos) << e.errori;
     EXPECT_EQ(leggi_file(testi / "Vordano_Seli_linea.txt"), "mio");
     EXPECT_EQ(nomi_in(testi.percorso()), std::vector<std::string>{"Vordano_Seli_linea.txt"});
     const Esito forzato = decompila(compilati_q(), " --force");

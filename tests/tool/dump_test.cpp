@@ -110,7 +110,7 @@ TEST_F(Dump, TableShowsNamedFields) {
     ASSERT_EQ(u.stato, 0) << u.errori;
     EXPECT_TRUE(contiene(u.testo, "  9  stazione \"CASTELMORO\" al metro 37800, tipo 12, marciapiede 37600 .. 38000, "
                                   "orario 06:58:00, sosta 60 s"));
-    EXPECT_TRUE(contiene(u.testo, " 81  progressiva chilometrica: al metro 0 la progressiva e' 87850 m, segno 1"));
+    EXPECT_TRUE(contiene(u.testo, " 81  progressiva chilometrica: al metro 0 la progressiva è 87850 m, segno 1"));
     EXPECT_TRUE(contiene(u.testo, " 84  treno: massa frenata 130 %, lunghezza del percorso 92000 m, 5 vetture"));
     EXPECT_TRUE(contiene(u.testo, " 85  percorso \"Vordano_Seli\": sfondi uno 0, due 1, tre 4000; marcatore 610, "
                                   "codice di gara ponderato 32631"));
@@ -244,7 +244,7 @@ TEST_F(Dump, ALoneCellFileSaysWhatCannotBeChecked) {
     fs::remove(cartella / nome_tabella);
     const Uscita u = dump(file(nome_celle));
     EXPECT_EQ(u.stato, 0);
-    EXPECT_TRUE(contiene(u.errori, "non c'e' la sua tabella")) << u.errori;
+    EXPECT_TRUE(contiene(u.errori, "non c'è la sua tabella")) << u.errori;
 }
 
 struct CasoUso {

@@ -135,7 +135,7 @@ std::vector<CasoRifiuto> casi_rifiuto() {
         {"TrainIsAFolder", "{L} {W} --train 7", 4, "errore 21: "},
         {"TrainOver64MiB", "{L} {W}/Grande_7-.txt --route Prova --train 7", 4, "64 MiB", treno_troppo_grande},
         {"RouteEscapesTheFolder", "{L} {T} --route ../escaped", 2, "separatore di cartella"},
-        {"EmptyNames", "{L} {T} --route \"\" --train \"\"", 2, "e' vuoto"},
+        {"EmptyNames", "{L} {T} --route \"\" --train \"\"", 2, "è vuoto"},
         {"SlashInTrain", "{L} {T} --train a/b", 2, "separatore di cartella"},
         {"BackslashInRoute", "{L} {T} --route \"a\\b\"", 2, "separatore di cartella"},
         {"DotDotInRoute", "{L} {T} --route a..b", 2, "\"..\""},
@@ -152,7 +152,7 @@ std::vector<CasoRifiuto> casi_rifiuto() {
         {"NoTexts", "", 2, "LINEA"},
     };
 #ifndef _WIN32
-    casi.push_back({"DevZeroAsTrain", "{L} /dev/zero --train 7", 4, "non e' un file regolare"});
+    casi.push_back({"DevZeroAsTrain", "{L} /dev/zero --train 7", 4, "non è un file regolare"});
     casi.push_back({"UnreadableTrain", "{L} /proc/self/mem --train 7", 4, "errore 5: "});
 #endif
     return casi;
