@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
+#include <string>
 
 #include "tests/supporto/archivio_temporaneo.h"
 #include "tests/supporto/esegui.h"
@@ -118,6 +120,19 @@ INSTANTIATE_TEST_SUITE_P(Uso, ScenarioRigaDiComando,
                                            CasoUso{"UnknownCommand", "bogus", 2, "comando sconosciuto 'bogus'"},
                                            CasoUso{"CompileWithoutTexts", "compile", 2, "LINEA"}),
                          nome_caso);
+
+// Our own Italian: "già", "è", "più", never "gia'", "e'", "piu'".
+TEST(ScenarioAiuto, EveryHelpPageWritesAccentedLettersNotApostrophes) {
+    const std::regex apostrofo_per_accento("[a-z](a|e|i|o|u)'([^A-Za-z]|$)");
+    for (const std::string comando : {"", "sources ", "compile ", "check ", "dump ", "plot ", "decompile "}) {
+        CartellaTemporanea c;
+        ASSERT_EQ(esegui(scenario_exe + " " + comando + "--help > " + tra_virgolette(c / "out.txt"), c / "err.txt"), 0)
+            << comando;
+        const std::string aiuto = leggi_file(c / "out.txt");
+        std::smatch trovato;
+        EXPECT_FALSE(std::regex_search(aiuto, trovato, apostrofo_per_accento)) << comando << "--help: " << trovato.str();
+    }
+}
 
 }  // namespace
 }  // namespace scenario
