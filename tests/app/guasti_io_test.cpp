@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/archivio_disco.h"
+#include "platform/testo_errore.h"
 #include "tests/supporto/archivio_temporaneo.h"
 #include "tests/app/corsa_registrata.h"
 
@@ -21,6 +22,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using enum TipoOperazione;
+
+// The number a failure injected as errno `numero` reaches the person with.
+int numero_di_sistema(int numero) {
+    return codice_di_sistema(std::error_code(numero, std::generic_category())).value();
+}
 
 // A plausible number for each kind, so the report can be checked for it.
 int numero_per(TipoOperazione tipo) {
@@ -114,7 +120,8 @@ protected:
             corri(disco);
             ADD_FAILURE() << "the run went on past the failure";
         } catch (const std::system_error& e) {
-            EXPECT_EQ(e.code().value(), numero_per(o.tipo));
+            // Windows reports the injected errno in its own numbering.
+            EXPECT_EQ(e.code().value(), numero_di_sistema(numero_per(o.tipo)));
             const std::string nominato = o.finale.empty() ? cartella.filename().string() : o.finale;
             EXPECT_NE(std::string(e.what()).find(nominato), std::string::npos) << e.what();
             EXPECT_EQ(std::string(e.what()).find("." + nominato + "."), std::string::npos) << "name the file, not a temporary";

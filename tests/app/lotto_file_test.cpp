@@ -13,6 +13,7 @@
 #include "platform/archivio_disco.h"
 #include "platform/guasto_file.h"
 #include "platform/operazioni_file.h"
+#include "platform/testo_errore.h"
 #include "tests/supporto/archivio_temporaneo.h"
 #include "tests/app/corsa_registrata.h"
 #include "tests/app/operazioni_guaste.h"
@@ -219,7 +220,7 @@ TEST(SincroniaCartella, AFailedSyncIsReportedAndTriedAgain) {
             a.sincronizza();
             ADD_FAILURE() << "the failed sync went unreported";
         } catch (const GuastoFile& e) {
-            EXPECT_EQ(e.code().value(), EIO);
+            EXPECT_EQ(e.code().value(), codice_di_sistema(std::error_code(EIO, std::generic_category())).value());
             EXPECT_NE(std::string(e.what()).find(c.percorso().filename().string()), std::string::npos) << e.what();
         }
         EXPECT_EQ(leggi_file(c / "a.txt"), "uno");

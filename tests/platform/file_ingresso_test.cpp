@@ -12,6 +12,7 @@
 
 #include "platform/file_ingresso.h"
 #include "platform/guasto_file.h"
+#include "platform/testo_errore.h"
 #include "tests/supporto/archivio_temporaneo.h"
 
 namespace scenario {
@@ -57,7 +58,7 @@ TEST_P(Rifiuti, AreFileFailuresWithTheSystemsNumber) {
         leggi_file_ingresso(p, 6);
         ADD_FAILURE() << "read";
     } catch (const GuastoFile& e) {
-        EXPECT_EQ(e.code(), GetParam().numero);
+        EXPECT_EQ(e.code().value(), codice_di_sistema(std::make_error_code(GetParam().numero)).value());
         EXPECT_EQ(e.percorso(), p);
         EXPECT_EQ(e.spiegazione(), GetParam().parole);
     }

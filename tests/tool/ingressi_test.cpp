@@ -12,6 +12,7 @@
 #include "tests/supporto/archivio_temporaneo.h"
 #include "tests/supporto/esegui.h"
 #include "tests/tool/risposta_scenario.h"
+#include "platform/testo_errore.h"
 #include "tool/ingressi.h"
 
 namespace scenario::test {
@@ -70,7 +71,7 @@ struct CasoRifiuto {
     const char* nome;
     std::string argomenti;  // after `compile`, with the placeholders above
     int stato;
-    const char* messaggio;  // expected on standard error
+    std::string messaggio;  // expected on standard error
     void (*prepara)(const fs::path& lavoro, const fs::path& uscita) = nullptr;
 };
 
@@ -129,10 +130,15 @@ TEST_P(Rifiuti, EndWithTheirStatusAndWriteNothing) {
     EXPECT_EQ(contenuto_uscita(), prima) << "nothing written, nothing replaced, no temporary";
 }
 
+// "errore N: " as the system numbers the failure (Windows has its own numbers).
+std::string errore_di_sistema(std::errc e) {
+    return "errore " + std::to_string(codice_di_sistema(std::make_error_code(e)).value()) + ": ";
+}
+
 std::vector<CasoRifiuto> casi_rifiuto() {
     std::vector<CasoRifiuto> casi = {
         {"MissingTrain", "{L} {W}/Prova_8-.txt", 4, "errore 2: "},
-        {"TrainIsAFolder", "{L} {W} --train 7", 4, "errore 21: "},
+        {"TrainIsAFolder", "{L} {W} --train 7", 4, errore_di_sistema(std::errc::is_a_directory)},
         {"TrainOver64MiB", "{L} {W}/Grande_7-.txt --route Prova --train 7", 4, "64 MiB", treno_troppo_grande},
         {"RouteEscapesTheFolder", "{L} {T} --route ../escaped", 2, "separatore di cartella"},
         {"EmptyNames", "{L} {T} --route \"\" --train \"\"", 2, "è vuoto"},
@@ -146,7 +152,7 @@ std::vector<CasoRifiuto> casi_rifiuto() {
         {"OutputReplacesLine", "{O}/Prova_linea.dat {T} --route Prova", 2, "sostituirebbe",
          linea_nella_cartella_di_uscita},
         {"OutputReplacesTrain", "{L} {O}/Prova_7.sim --train 7", 2, "sostituirebbe", treno_nella_cartella_di_uscita},
-        {"ReadOnlyOlderTable", "{L} {T}", 4, "errore 13: ", tabella_in_sola_lettura},
+        {"ReadOnlyOlderTable", "{L} {T}", 4, errore_di_sistema(std::errc::permission_denied), tabella_in_sola_lettura},
         {"SwappedTexts", "{T} {L} --route Prova --train 7", 1, "scambiati"},
         {"UnknownOption", "{L} {T} --bogus", 2, "--bogus"},
         {"NoTexts", "", 2, "LINEA"},
