@@ -131,7 +131,8 @@ std::optional<std::int64_t> LettoreCampi::numero(std::int64_t minimo, std::int64
         inciampo_ = {Inciampo::Motivo::fuori_intervallo, inizio_, valore, minimo, massimo};
         return std::nullopt;
     }
-    return letti_.back().numero = valore;
+    letti_.back().numero = static_cast<std::int32_t>(valore);
+    return valore;
 }
 
 // At least one digit; a value past the cap stays at the cap (out of every range).

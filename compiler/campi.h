@@ -15,10 +15,10 @@
 namespace scenario {
 
 // A field as read: where it starts (its first byte after blanks) and, for a
-// number, its value.
+// number, its value: one read in range, and every range lies within 32 bits.
 struct CampoLetto {
     std::size_t inizio = 0;
-    std::optional<std::int64_t> numero;
+    std::optional<std::int32_t> numero;
     std::size_t lunghezza_testo = 0;  // for a text: the bytes it gave
 };
 

@@ -37,6 +37,8 @@ public:
     void crea(std::int32_t lunghezza_estesa);
     // No table at all (the line geometry is not asked for).
     void cancella();
+    // Room for this many runs.
+    void riserva(std::size_t tratti) { tratti_.reserve(tratti); }
 
     bool esiste() const { return ultimo_metro_ >= 0; }
     std::int32_t ultimo_metro() const { return ultimo_metro_; }
@@ -63,6 +65,10 @@ public:
     void per_ogni_calcolato(int k, Ricevi&& ricevi) const;
 
 private:
+    // Each computed metre in order, as the two metres before the next.
+    template <typename Vedi>
+    void per_ogni_punto(Vedi&& vedi) const;
+
     // The fixed points: metre 0 at (0, 0), metre 1 at (0, 1).
     static constexpr std::int16_t punto_fisso(std::int64_t m, int k) { return m == 1 && k == 1 ? 1 : 0; }
 
@@ -79,10 +85,25 @@ struct PuntiRecenti {
     double x1, y1;  // metre m - 1
 
     void passo(const Tratto& t) {
+        if (t.arco) {
+            passo_arco(t.k);
+        } else {
+            passo_dritto();
+        }
+    }
+    void passo_dritto() {
         const double d0 = x1 - x0;
         const double d1 = y1 - y0;
-        const double x = t.arco ? (x1 + d0) + (t.k * d1) : x1 + d0;
-        const double y = t.arco ? (y1 + d1) - (t.k * d0) : y1 + d1;
+        avanza(x1 + d0, y1 + d1);
+    }
+    void passo_arco(double k) {
+        const double d0 = x1 - x0;
+        const double d1 = y1 - y0;
+        avanza((x1 + d0) + (k * d1), (y1 + d1) - (k * d0));
+    }
+
+private:
+    void avanza(double x, double y) {
         x0 = x1;
         y0 = y1;
         x1 = x;
@@ -90,16 +111,34 @@ struct PuntiRecenti {
     }
 };
 
-template <typename Ricevi>
-void Geometria::per_ogni_calcolato(int k, Ricevi&& ricevi) const {
+template <typename Vedi>
+void Geometria::per_ogni_punto(Vedi&& vedi) const {
     // Unassigned metres 0 and 1 read as 0.0, as they did when the runs began.
     PuntiRecenti p{0.0, 0.0, 0.0, punti_fissi_ ? 1.0 : 0.0};
     std::int64_t m = 2;
+    // The kind of run is chosen once per run, not once per metre: a 1000 km
+    // line is a million steps.
     for (const Tratto& t : tratti_) {
-        for (; m <= t.fino; ++m) {
-            p.passo(t);
-            ricevi(k == 0 ? p.x1 : p.y1);
+        if (t.arco) {
+            for (; m <= t.fino; ++m) {
+                p.passo_arco(t.k);
+                vedi(p);
+            }
+        } else {
+            for (; m <= t.fino; ++m) {
+                p.passo_dritto();
+                vedi(p);
+            }
         }
+    }
+}
+
+template <typename Ricevi>
+void Geometria::per_ogni_calcolato(int k, Ricevi&& ricevi) const {
+    if (k == 0) {
+        per_ogni_punto([&ricevi](const PuntiRecenti& p) { ricevi(p.x1); });
+    } else {
+        per_ogni_punto([&ricevi](const PuntiRecenti& p) { ricevi(p.y1); });
     }
 }
 

@@ -12,6 +12,12 @@ namespace scenario {
 
 namespace {
 
+std::size_t righe(std::string_view testo) {
+    std::size_t n = 1;
+    for (auto i = testo.find('\n'); i != std::string_view::npos; i = testo.find('\n', i + 1)) ++n;
+    return n;
+}
+
 // Every test that matches the keyword runs, in this order, each reading its own values.
 Passo chiave_principale(LetturaLinea& l, std::string_view c) {
     Chiave k(l, c);
@@ -72,6 +78,9 @@ std::optional<std::int32_t> leggi_testo_linea(Stato& s, Archivio& a) {
     if (testo) {
         tenuto = std::move(*testo);
         s.tracce.letti[static_cast<std::size_t>(Testo::linea)] = true;
+        // A curve, one to a line, makes at most two runs of the plan: the
+        // straight up to it and its arc.
+        s.tracciato.riserva(2 * righe(tenuto) + 1);
     }
     LetturaLinea l{{s, a, LettoreCampi(testo ? std::string_view(tenuto) : std::string_view()), nome_testo_linea(s),
                      nome_testo_treno(s), Testo::linea}};

@@ -81,12 +81,14 @@ void fine_testo_treno(LetturaTreno& t) {
 }  // namespace
 
 void leggi_testo_treno(Stato& s, Archivio& a, std::int32_t prossima_tabella) {
-    const std::optional<std::string> testo = a.leggi(nome_testo_treno(s));
+    // Kept once, in the traces the diagnostics quote; the reader works on that copy.
+    std::optional<std::string> testo = a.leggi(nome_testo_treno(s));
+    std::string& tenuto = s.tracce.testi[static_cast<std::size_t>(Testo::treno)];
     if (testo) {
-        s.tracce.testi[static_cast<std::size_t>(Testo::treno)] = *testo;
+        tenuto = std::move(*testo);
         s.tracce.letti[static_cast<std::size_t>(Testo::treno)] = true;
     }
-    LetturaTreno t{{s, a, LettoreCampi(testo ? std::string_view(*testo) : std::string_view()), nome_testo_treno(s),
+    LetturaTreno t{{s, a, LettoreCampi(testo ? std::string_view(tenuto) : std::string_view()), nome_testo_treno(s),
                      nome_testo_linea(s), Testo::treno},
                     prossima_tabella};
     // A missing or empty text is a read past its end. Without "[generale]" the

@@ -7,17 +7,6 @@
 #include "compiler/griglia.h"
 
 namespace scenario {
-namespace {
-
-char minuscola_ascii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
-
-bool contiene_ic(std::string_view campo, std::string_view parola) {
-    const auto uguali = [](char a, char b) { return minuscola_ascii(a) == minuscola_ascii(b); };
-    return std::search(campo.begin(), campo.end(), parola.begin(), parola.end(), uguali) != campo.end();
-}
-
 bool fuori_griglia(const Stato& s, std::int64_t p, std::int64_t margine) {
     return !s.griglia_creata || p < 0 || p + margine > metri_cella * s.numero_celle;
 }
@@ -105,7 +94,7 @@ void Lettura::apri_record(TipoRecord tipo, std::size_t chiave) {
 }
 
 void Lettura::chiudi_record() {
-    s.tracce.record[*record].valori = campi.letti();
+    s.tracce.record[*record].valori = s.tracce.valori->conserva(campi.letti());
     s.tracce.origine_corrente = origine_nessuna;
     record.reset();
 }

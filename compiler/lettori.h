@@ -104,8 +104,18 @@ private:
 // which counts the records nobody read.
 void conserva_non_letto(Stato& s, Archivio& a, Testo testo, const std::string& nome);
 
-// Substring tests: ASCII letters folded, or compared as read.
-bool contiene_ic(std::string_view campo, std::string_view parola);
+// Substring tests: ASCII letters folded, or compared as read. Every keyword
+// field meets several of them, and most end at the length check.
+constexpr char minuscola_ascii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+inline bool contiene_ic(std::string_view campo, std::string_view parola) {
+    if (parola.empty()) return !campo.empty();
+    for (std::size_t i = 0; i + parola.size() <= campo.size(); ++i) {
+        std::size_t j = 0;
+        while (j < parola.size() && minuscola_ascii(campo[i + j]) == minuscola_ascii(parola[j])) ++j;
+        if (j == parola.size()) return true;
+    }
+    return false;
+}
 inline bool contiene(std::string_view campo, std::string_view parola) {
     return campo.find(parola) != std::string_view::npos;
 }

@@ -8,7 +8,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <deque>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -50,12 +53,25 @@ enum class TipoRecord : std::uint8_t {
 
 // One keyword field the reader examined and, when it matched a test, the
 // values that test read (a keyword matching two tests gives two records).
+// The values live in the traces' ValoriLetti.
 struct RecordLetto {
     Testo testo = Testo::linea;
     TipoRecord tipo = TipoRecord::nessuno;
     bool generale = false;  // examined in the line text's general section
     std::size_t chiave = 0; // where the keyword field starts
-    std::vector<CampoLetto> valori;
+    std::span<const CampoLetto> valori;
+};
+
+// The values of every record, kept together in large blocks that never move
+// once written: a record's span stays valid while later records are added,
+// and a long text costs a few allocations instead of one per record.
+class ValoriLetti {
+public:
+    std::span<const CampoLetto> conserva(const std::vector<CampoLetto>& letti);
+
+private:
+    static constexpr std::size_t per_blocco = 4096;
+    std::vector<std::vector<CampoLetto>> blocchi_;
 };
 
 // Where a recorded fault lies: a record of a text (the caret goes under one of
@@ -88,7 +104,10 @@ constexpr std::uint32_t origine_di(std::size_t record) { return static_cast<std:
 struct Tracce {
     std::array<std::string, 2> testi;        // each source text as read (or found, if never read)
     std::array<bool, 2> letti{false, false}; // the reader got to it
-    std::vector<RecordLetto> record;         // in reading order
+    std::deque<RecordLetto> record;          // in reading order; never moved as it grows
+    // What the records' spans show; a copy of the traces shares it, so the
+    // copy's spans stay valid whichever of the two goes first.
+    std::shared_ptr<ValoriLetti> valori = std::make_shared<ValoriLetti>();
     std::vector<std::uint32_t> origine;      // per cell, once the grid exists
     std::uint32_t origine_corrente = origine_nessuna;  // what a placement now writes
     std::optional<LuogoGuasto> guasto;       // where the last recorded fault lies

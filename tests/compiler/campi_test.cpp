@@ -1,6 +1,7 @@
 // The field reader: how numbers and texts end, what an empty field gives, which
 // fields are reading faults, and how line ends and the end of the data count.
 #include "compiler/campi.h"
+#include "compiler/lettori.h"
 
 #include <gtest/gtest.h>
 
@@ -165,6 +166,29 @@ TEST(CampiPosizioni, AFailedReadSaysWhereAndWhy) {
     ASSERT_FALSE(grande.intero16());
     EXPECT_EQ(grande.inciampo().valore, 40000);
     EXPECT_EQ(grande.inciampo().massimo, 32767);
+}
+
+}  // namespace
+}  // namespace scenario
+
+namespace scenario {
+namespace {
+
+// Keyword tests fold ASCII letters only, anywhere in the field.
+struct ParolaNelCampo {
+    const char* campo;
+    const char* parola;
+    bool contiene;
+};
+
+TEST(ContieneIc, FindsTheWordInAnyAsciiCase) {
+    const ParolaNelCampo casi[] = {
+        {"curvas6", "curva", true},     {"CurvaS6", "curva", true},   {"xpendenzax", "pendenza", true},
+        {"pendenz", "pendenza", false}, {"curv", "curva", false},     {"indicatori_V", "indicatori_v", true},
+        {"\xC0", "\xE0", false},        {"a", "", true},              {"", "", false},
+        {"cartell", "cartello", false}, {"pendenzA", "a", true},      {"segnale", "segnali", false},
+    };
+    for (const ParolaNelCampo& c : casi) EXPECT_EQ(contiene_ic(c.campo, c.parola), c.contiene) << c.campo << " / " << c.parola;
 }
 
 }  // namespace
