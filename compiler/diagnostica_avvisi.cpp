@@ -102,7 +102,7 @@ std::string minuscole(std::string_view t) {
 }
 
 // The same text but for the case of its letters.
-bool uguali_ic(std::string_view a, std::string_view b) { return a.size() == b.size() && minuscole(a) == minuscole(b); }
+bool uguali_ic(std::string_view a, std::string_view b) { return std::ranges::equal(a, b, {}, minuscola, minuscola); }
 
 // Edit distance with adjacent swaps counting one ("segnlae" is one from
 // "segnale"), letters compared without case.
@@ -219,16 +219,26 @@ void chiave_sconosciuta(Raccolta& r, const RecordLetto& k) {
 
 void sezioni_mancanti(Raccolta& r, Testo t, std::span<const std::string_view> attese) {
     if (!r.c.s.tracce.letti[static_cast<std::size_t>(t)]) return;
-    const Fonte& f = r.c.fonte(t);
+    // One walk through the text marks every section it finds.
+    std::vector<bool> trovata(attese.size(), false);
+    std::size_t da_trovare = attese.size();
+    r.c.fonte(t).una_riga([&](std::string_view riga) {
+        const std::string_view campo = spoglia(riga);
+        if (campo.empty() || campo.front() != '[') return false;
+        for (std::size_t i = 0; i < attese.size(); ++i) {
+            if (trovata[i] || !uguali_ic(campo, attese[i])) continue;
+            trovata[i] = true;
+            --da_trovare;
+        }
+        return da_trovare == 0;
+    });
     std::string mancanti;
     int quante = 0;
-    for (const std::string_view sezione : attese) {
-        if (t == Testo::linea && sezione == "[generale]" && r.c.s.codice_errore == numero(Guasto::generale_assente))
+    for (std::size_t i = 0; i < attese.size(); ++i) {
+        if (t == Testo::linea && attese[i] == "[generale]" && r.c.s.codice_errore == numero(Guasto::generale_assente))
             continue;  // generale_assente says it already
-        bool trovata = false;
-        for (int n = 1; n <= f.righe() && !trovata; ++n) trovata = uguali_ic(spoglia(f.riga(n)), sezione);
-        if (trovata) continue;
-        mancanti += (quante++ > 0 ? ", " : "") + std::string(sezione);
+        if (trovata[i]) continue;
+        mancanti += (quante++ > 0 ? ", " : "") + std::string(attese[i]);
     }
     if (quante == 1) r.del_testo(t, "manca la sezione " + mancanti);
     if (quante > 1) r.del_testo(t, "mancano le sezioni " + mancanti);

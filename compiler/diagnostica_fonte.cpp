@@ -9,20 +9,24 @@
 
 namespace scenario::diagnosi {
 
-Fonte::Fonte(std::string_view testo) : testo_(testo) {
+const std::vector<std::size_t>& Fonte::inizi() const {
+    if (!inizi_.empty()) return inizi_;
     inizi_.push_back(0);
-    for (std::size_t i = testo.find('\n'); i != std::string_view::npos; i = testo.find('\n', i + 1)) {
-        if (i + 1 < testo.size()) inizi_.push_back(i + 1);
+    for (std::size_t i = testo_.find('\n'); i != std::string_view::npos; i = testo_.find('\n', i + 1)) {
+        if (i + 1 < testo_.size()) inizi_.push_back(i + 1);
     }
+    return inizi_;
 }
 
 int Fonte::riga_di(std::size_t byte) const {
-    const auto dopo = std::upper_bound(inizi_.begin(), inizi_.end(), byte);
-    return static_cast<int>(dopo - inizi_.begin());
+    const auto& inizi = this->inizi();
+    const auto dopo = std::upper_bound(inizi.begin(), inizi.end(), byte);
+    return static_cast<int>(dopo - inizi.begin());
 }
 
-std::string_view Fonte::riga(int n) const {
-    const std::size_t inizio = inizio_riga(n);
+std::string_view Fonte::riga(int n) const { return riga_da(inizio_riga(n)); }
+
+std::string_view Fonte::riga_da(std::size_t inizio) const {
     std::size_t fine = testo_.find('\n', inizio);
     if (fine == std::string_view::npos) fine = testo_.size();
     if (fine > inizio && testo_[fine - 1] == '\r' && fine < testo_.size()) --fine;

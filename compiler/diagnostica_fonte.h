@@ -15,23 +15,44 @@
 namespace scenario::diagnosi {
 
 // A source text split into lines the way the reader ends them: at LF or
-// CR LF (a lone CR belongs to its line).
+// CR LF (a lone CR belongs to its line). The lines are found the first time
+// one is asked for: a text with nothing to report is never split.
 class Fonte {
 public:
-    explicit Fonte(std::string_view testo);
+    explicit Fonte(std::string_view testo) : testo_(testo) {}
 
     std::string_view testo() const { return testo_; }
-    int righe() const { return static_cast<int>(inizi_.size()); }
+    int righe() const { return static_cast<int>(inizi().size()); }
     // 1-based line of a byte; a byte past the end belongs to the last line.
     int riga_di(std::size_t byte) const;
-    std::size_t inizio_riga(int riga) const { return inizi_[static_cast<std::size_t>(riga - 1)]; }
+    std::size_t inizio_riga(int riga) const { return inizi()[static_cast<std::size_t>(riga - 1)]; }
     // The line without its line end.
     std::string_view riga(int n) const;
+    // Whether any line, taken in order, satisfies `vale`; stops at the first
+    // that does, without splitting the rest of the text.
+    template <typename Vale>
+    bool una_riga(Vale&& vale) const;
 
 private:
+    // From byte `inizio` to the line's end, without it.
+    std::string_view riga_da(std::size_t inizio) const;
+    const std::vector<std::size_t>& inizi() const;
+
     std::string_view testo_;
-    std::vector<std::size_t> inizi_;
+    mutable std::vector<std::size_t> inizi_;  // empty until asked for; then at least line 1
 };
+
+template <typename Vale>
+bool Fonte::una_riga(Vale&& vale) const {
+    std::size_t inizio = 0;
+    do {
+        const std::string_view r = riga_da(inizio);
+        if (vale(r)) return true;
+        inizio = testo_.find('\n', inizio);
+        if (inizio != std::string_view::npos) ++inizio;
+    } while (inizio < testo_.size());
+    return false;
+}
 
 // Everything a diagnostic is built from.
 struct Contesto {

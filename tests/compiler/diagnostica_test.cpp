@@ -210,6 +210,12 @@ INSTANTIATE_TEST_SUITE_P(
              "Prova_1-.txt: avviso: mancano le sezioni [aderenze], [vel_limite], [stazioni], [rallentamenti], "
              "[segnali], [codici]",
              0, std::nullopt},
+        Caso{"SezioneMancanteInFondo", linea(),
+             "[generale]\r\n[aderenze]\r\n[vel_limite]\r\n[stazioni]\r\n[rallentamenti]\r\n[segnali]\r\n[codici]\r\n",
+             "Prova_1-.txt: avviso: manca la sezione [fine]", 0, std::nullopt},
+        Caso{"SezioneMancanteInMezzo", linea(), "[generale]\r\n[aderenze]\r\n[vel_limite]\r\n[stazioni]\r\n"
+                                               "[segnali]\r\n[codici]\r\n[fine]\r\n",
+             "Prova_1-.txt: avviso: manca la sezione [rallentamenti]", 0, std::nullopt},
         Caso{"OltreLaLunghezza", linea("", "83000"), treno(stazione("83500")),
              "Prova_1-.txt:7:11: avviso: metro 83500, oltre la fine della linea (lunghezza percorso 83000 m)", 11,
              std::nullopt},
@@ -263,6 +269,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RapportoCompleto, TheBuiltInScenarioGivesNothingToSay) {
     const Compilato c = compila(test::file_atteso("Vordano_Seli_linea.txt"), test::file_atteso("Vordano_Seli_4936-.txt"));
+    ASSERT_EQ(c.s.codice_errore, 0);
+    for (const Diagnostica& d : c.d) ADD_FAILURE() << testo_diagnostica(d);
+}
+
+// Sections are found as whole lines, in any case, between blanks, whatever the
+// line ends and however late in the text; the last line needs no line end.
+TEST(RapportoCompleto, SectionsAreFoundInAnyCaseBlanksAndLineEnds) {
+    const std::string treno_misto =
+        "[GENERALE]\n\t[aderenze] \r\n[Vel_Limite]\n[stazioni]\r\n[rallentamenti]\r\n[segnali]\n" +
+        std::string(3000, '\n') + "[codici]\r\n [fine]";
+    const Compilato c = compila(linea(), treno_misto);
     ASSERT_EQ(c.s.codice_errore, 0);
     for (const Diagnostica& d : c.d) ADD_FAILURE() << testo_diagnostica(d);
 }
