@@ -1,16 +1,23 @@
 // Source texts from memory, compiled files into the output folder (or nowhere).
 #include "tool/archivio_compilazione.h"
 
+#include <utility>
 #include <vector>
 
 #include "tool/testo_1252.h"
 
 namespace scenario {
 
+ArchivioCompilazione::ArchivioCompilazione(std::map<std::string, std::string> sorgenti,
+                                           const std::optional<std::filesystem::path>& uscita) {
+    for (auto& [nome, testo] : sorgenti) sorgenti_.emplace(nome, std::move(testo));
+    if (uscita) uscita_.emplace(*uscita);
+}
+
 std::optional<std::string> ArchivioCompilazione::leggi(const std::string& nome) {
     const auto it = sorgenti_.find(nome);
     if (it == sorgenti_.end()) return std::nullopt;
-    return it->second;
+    return std::exchange(it->second, std::nullopt);
 }
 
 // The compiler names its files in the scenario's Windows-1252 (the route and
@@ -24,6 +31,7 @@ void ArchivioCompilazione::scrivi(const std::string& nome, std::string_view dati
 
 void ArchivioCompilazione::scrivi_insieme(std::span<const FileNuovo> file) {
     if (!uscita_) return;
+    if (prima_di_scrivere_) prima_di_scrivere_();
     std::vector<FileNuovo> su_disco(file.begin(), file.end());
     for (FileNuovo& f : su_disco) f.nome = utf8_da_1252(f.nome);
     uscita_->scrivi_insieme(su_disco);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -17,12 +18,11 @@ class ArchivioCompilazione final : public Archivio {
 public:
     // `sorgenti`: the texts by the names the compiler asks for. `uscita`
     // nothing: the compiled files are made and dropped, nothing is written.
-    ArchivioCompilazione(std::map<std::string, std::string> sorgenti, const std::optional<std::filesystem::path>& uscita)
-        : sorgenti_(std::move(sorgenti)) {
-        if (uscita) uscita_.emplace(*uscita);
-    }
+    ArchivioCompilazione(std::map<std::string, std::string> sorgenti, const std::optional<std::filesystem::path>& uscita);
 
     bool esiste(const std::string& nome) override { return sorgenti_.contains(nome); }
+    // The compiler reads each source text once: the text is handed over, not
+    // copied (a long line text is megabytes), and a second read finds nothing.
     std::optional<std::string> leggi(const std::string& nome) override;
     void elimina(const std::string&) override {}  // the user's texts stay
     void scrivi(const std::string& nome, std::string_view dati) override;
@@ -31,8 +31,13 @@ public:
     // The names put in place, in order, as file names (UTF-8).
     const std::vector<std::string>& scritti() const { return scritti_; }
 
+    // Called once the compiler hands over the files to write, before the
+    // first is written: from then on its state no longer changes.
+    void prima_di_scrivere(std::function<void()> f) { prima_di_scrivere_ = std::move(f); }
+
 private:
-    std::map<std::string, std::string> sorgenti_;
+    std::function<void()> prima_di_scrivere_;
+    std::map<std::string, std::optional<std::string>> sorgenti_;  // nothing once handed over
     std::optional<ArchivioDisco> uscita_;
     std::vector<std::string> scritti_;
 };

@@ -3,6 +3,7 @@
 // status, by the builder's own end-of-run rule.
 #include "tool/comando_compile.h"
 
+#include <future>
 #include <map>
 #include <optional>
 #include <vector>
@@ -95,6 +96,16 @@ std::map<std::string, std::string> controlla_e_leggi(const OpzioniCompile& o, St
 int compila(const OpzioniCompile& o, Rapporto& r, const std::optional<std::filesystem::path>& uscita) {
     Stato s;
     ArchivioCompilazione archivio(controlla_e_leggi(o, s, uscita.has_value()), uscita);
+    const NomiTesti nomi{utf8_di_percorso(o.linea), utf8_di_percorso(o.treno)};
+    // The compiler writes only a completed compile, and its state is final by
+    // then: the report is made on the other core while the files are
+    // encoded, written and synced.
+    std::future<Conclusione> fatta_scrivendo;
+    archivio.prima_di_scrivere([&] {
+        fatta_scrivendo = std::async(std::launch::async, [&s, &nomi, &o] {
+            return concludi(s, Esito::completato, nomi, o.avvisi_come_errori);
+        });
+    });
     std::int32_t geometria = o.senza_geometria ? 0 : 1;
     std::optional<GuastoFile> guasto;
     Esito esito = Esito::completato;
@@ -106,8 +117,7 @@ int compila(const OpzioniCompile& o, Rapporto& r, const std::optional<std::files
     for (const auto& nome : archivio.scritti()) r.file_scritto(nome, o.uscita / percorso_da_utf8(nome));
     const auto errore = testo_esito(esito);
     r.esito_compilazione(s.codice_errore, s.posizione_errore, errore ? errore->c_str() : nullptr);
-    const Conclusione c =
-        concludi(s, esito, {utf8_di_percorso(o.linea), utf8_di_percorso(o.treno)}, o.avvisi_come_errori);
+    const Conclusione c = fatta_scrivendo.valid() ? fatta_scrivendo.get() : concludi(s, esito, nomi, o.avvisi_come_errori);
     riferisci_diagnostica(c, r);
     if (guasto) throw *guasto;
     return stato_uscita(c.fine);
