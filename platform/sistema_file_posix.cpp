@@ -51,6 +51,9 @@ std::error_code crea_esclusivo(const fs::path& p, std::FILE*& f) {
         unlink(p.c_str());  // made by this call a moment ago
         return ec;
     }
+    // Writers hand over pieces of 64 KiB already: a stream buffer of its own
+    // would only split each into two writes.
+    (void)std::setvbuf(flusso, nullptr, _IONBF, 0);
     f = flusso;
     return {};
 }
