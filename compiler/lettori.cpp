@@ -1,12 +1,12 @@
-// What both source-text readers share: keyword tests, the grid test, the
-// section walk, the ways they stop and the runs of gradient, speed and adhesion.
+// What both source-text readers share: the grid test, the section walk, the
+// ways they stop and the runs of gradient, speed and adhesion (the keyword
+// tests are inline in the header).
 #include "compiler/lettori.h"
-
-#include <algorithm>
 
 #include "compiler/griglia.h"
 
 namespace scenario {
+
 bool fuori_griglia(const Stato& s, std::int64_t p, std::int64_t margine) {
     return !s.griglia_creata || p < 0 || p + margine > metri_cella * s.numero_celle;
 }
