@@ -6,6 +6,7 @@
 #include <memory>
 #include <random>
 
+#include "platform/avvio_scrittura.h"
 #include "platform/guasto_file.h"
 #include "platform/percorso_utf8.h"
 #include "platform/temporanei.h"
@@ -48,17 +49,28 @@ bool nome_preso(std::error_code ec) { return ec == std::errc::file_exists; }
 
 // A temporary file as a destination: the first failure is kept and every
 // later piece dropped, so the file is reported failed, never half-written.
+// What is written goes on to the device meanwhile.
 class DestinazioneFile final : public Destinazione {
 public:
-    DestinazioneFile(OperazioniFile& operazioni, std::FILE* f) : operazioni_(operazioni), f_(f) {}
+    DestinazioneFile(OperazioniFile& operazioni, std::FILE* f)
+        : operazioni_(operazioni),
+          f_(f),
+          avvio_([&operazioni, f](std::uint64_t da, std::uint64_t quanti) {
+              return operazioni.avvia_scrittura(f, da, quanti);
+          }) {}
     void scrivi(std::string_view pezzo) override {
-        if (!errore) errore = operazioni_.scrivi(f_, pezzo);
+        if (errore) return;
+        errore = operazioni_.scrivi(f_, pezzo);
+        if (!errore) avvio_.scritti(pezzo.size());
     }
+    // Before the file is synced or closed.
+    void fine_scrittura() { avvio_.ferma(); }
     std::error_code errore;
 
 private:
     OperazioniFile& operazioni_;
     std::FILE* f_;
+    AvvioScrittura avvio_;
 };
 
 }  // namespace
@@ -89,9 +101,11 @@ void LottoFile::prepara(const std::string& nome, const std::function<void(Destin
     try {
         contenuto(file);
     } catch (...) {
+        file.fine_scrittura();
         (void)operazioni_.chiudi(f);  // the temporary goes with the batch
         throw;
     }
+    file.fine_scrittura();
     ec = file.errore;
     if (!ec) ec = operazioni_.sincronizza(f);
     const std::error_code chiusura = operazioni_.chiudi(f);

@@ -52,6 +52,9 @@ public:
     }
 
     std::error_code sincronizza(std::FILE* f) override { return sistema::sincronizza_file(f); }
+    bool avvia_scrittura(std::FILE* f, std::uint64_t da, std::uint64_t quanti) override {
+        return sistema::avvia_scrittura(f, da, quanti);
+    }
 
     std::error_code chiudi(std::FILE* f) override {
         azzera_errore_c();

@@ -2,6 +2,7 @@
 // archive uses the real ones, and a test can hand it others that fail on cue.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -41,6 +42,13 @@ public:
     virtual std::error_code scrivi(std::FILE* f, std::string_view dati) = 0;
     // Pushes what was written down to the device.
     virtual std::error_code sincronizza(std::FILE* f) = 0;
+    // Starts the device writes of bytes [da, da + quanti) of f without
+    // waiting for them, so that the sync finds less to do; a failure shows
+    // at the sync. False where the system has no such call.
+    virtual bool avvia_scrittura(std::FILE* f, std::uint64_t da, std::uint64_t quanti) {
+        (void)f, (void)da, (void)quanti;
+        return false;
+    }
     // Releases `f` whatever the result.
     virtual std::error_code chiudi(std::FILE* f) = 0;
     // Puts `da` in the place of `a` in one step, replacing any file there.

@@ -2,6 +2,7 @@
 // of each per system (sistema_file_posix.cpp, sistema_file_win32.cpp).
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -15,6 +16,8 @@ namespace scenario::sistema {
 // Exclusive creation that never goes through a link; EEXIST when the name is taken.
 std::error_code crea_esclusivo(const std::filesystem::path& p, std::FILE*& f);
 std::error_code sincronizza_file(std::FILE* f);
+// See OperazioniFile::avvia_scrittura.
+bool avvia_scrittura(std::FILE* f, std::uint64_t da, std::uint64_t quanti);
 std::error_code rinomina(const std::filesystem::path& da, const std::filesystem::path& a);
 // EEXIST when `a` is taken.
 std::error_code collega(const std::filesystem::path& da, const std::filesystem::path& a);

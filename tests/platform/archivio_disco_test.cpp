@@ -1,6 +1,9 @@
 // Disk files: whole-file replacement, reading, deleting.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -34,6 +37,30 @@ TEST(ArchivioDisco, ReadGivesTheExactBytesOrNothing) {
     EXPECT_EQ(a.leggi("missing"), std::nullopt);
     EXPECT_TRUE(a.esiste("b.bin"));
     EXPECT_FALSE(a.esiste("missing"));
+}
+
+// Several megabytes made piece by piece: the device is sent each finished
+// part while later ones are written, and every byte arrives as made. A
+// content that fails past that point leaves the older file and no temporary.
+TEST(ArchivioDisco, ALargeFileMadeInPiecesArrivesWholeOrNotAtAll) {
+    CartellaTemporanea c;
+    std::string atteso;
+    for (std::size_t i = 0; atteso.size() < 5 * 1048576 + 7; ++i) atteso += std::to_string(i) + ',';
+    const auto a_pezzi = [&atteso](std::size_t fino) {
+        return [&atteso, fino](Destinazione& d) {
+            for (std::size_t da = 0; da < atteso.size(); da += 65530) {
+                if (da >= fino) throw std::runtime_error("stopped");
+                d.scrivi(std::string_view(atteso).substr(da, 65530));
+            }
+        };
+    };
+    ArchivioDisco a(c.percorso());
+    a.scrivi_insieme(std::vector<FileNuovo>{{"g.dat", {}, a_pezzi(atteso.size())}});
+    EXPECT_EQ(leggi_file(c / "g.dat"), atteso);
+
+    EXPECT_THROW(a.scrivi_insieme(std::vector<FileNuovo>{{"g.dat", {}, a_pezzi(3 * 1048576)}}), std::runtime_error);
+    EXPECT_EQ(leggi_file(c / "g.dat"), atteso);
+    EXPECT_EQ(nomi_in(c.percorso()), std::vector<std::string>{"g.dat"});
 }
 
 TEST(ArchivioDisco, DeletingAMissingFileIsNotAFailure) {
