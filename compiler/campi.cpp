@@ -31,7 +31,7 @@ void LettoreCampi::salta_spazi() {
 
 void LettoreCampi::nota_inizio() {
     inizio_ = pos_;
-    letti_.push_back({pos_, std::nullopt});
+    letti_.emplace_back().inizio = pos_;
 }
 
 void LettoreCampi::nota_inciampo(Inciampo::Motivo motivo) {
@@ -62,7 +62,7 @@ std::optional<std::string> LettoreCampi::testo() {
     std::size_t fine = pos_;
     consuma_delimitatore();
     while (fine > inizio && spazio(dati_[fine - 1])) --fine;
-    letti_.back().lunghezza_testo = fine - inizio;
+    letti_.back().poni_lunghezza_testo(fine - inizio);
     return std::string(dati_.substr(inizio, fine - inizio));
 }
 
@@ -73,11 +73,11 @@ std::string LettoreCampi::testo_tra_virgolette() {
     if (chiusa == std::string_view::npos) {
         std::string tutto(dati_.substr(pos_));
         pos_ = dati_.size();
-        letti_.back().lunghezza_testo = tutto.size();
+        letti_.back().poni_lunghezza_testo(tutto.size());
         return tutto;
     }
     std::string dentro(dati_.substr(pos_, chiusa - pos_));
-    letti_.back().lunghezza_testo = dentro.size();
+    letti_.back().poni_lunghezza_testo(dentro.size());
     pos_ = chiusa + 1;
     while (!alla_fine() && !delimitatore_qui()) ++pos_;
     consuma_delimitatore();
@@ -112,10 +112,10 @@ std::optional<std::int64_t> LettoreCampi::numero(std::int64_t minimo, std::int64
     }
     salta_spazi();
     nota_inizio();
-    if (alla_fine()) return letti_.back().numero = 0;
-    if (delimitatore_qui()) {
+    if (alla_fine() || delimitatore_qui()) {
         consuma_delimitatore();
-        return letti_.back().numero = 0;
+        letti_.back().poni_numero(0);
+        return 0;
     }
     const bool negativo = dati_[pos_] == '-';
     if (negativo) ++pos_;
@@ -131,7 +131,7 @@ std::optional<std::int64_t> LettoreCampi::numero(std::int64_t minimo, std::int64
         inciampo_ = {Inciampo::Motivo::fuori_intervallo, inizio_, valore, minimo, massimo};
         return std::nullopt;
     }
-    letti_.back().numero = static_cast<std::int32_t>(valore);
+    letti_.back().poni_numero(static_cast<std::int32_t>(valore));
     return valore;
 }
 

@@ -15,11 +15,26 @@
 namespace scenario {
 
 // A field as read: where it starts (its first byte after blanks) and, for a
-// number, its value: one read in range, and every range lies within 32 bits.
+// number, its value: one read in range, and every range lies within 32 bits;
+// for a text, the bytes it gave.
 struct CampoLetto {
     std::size_t inizio = 0;
-    std::optional<std::int32_t> numero;
-    std::size_t lunghezza_testo = 0;  // for a text: the bytes it gave
+
+    std::optional<std::int32_t> numero() const {
+        if ((dato_ & e_numero) == 0) return std::nullopt;
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(dato_));
+    }
+    std::size_t lunghezza_testo() const { return (dato_ & e_numero) != 0 ? 0 : static_cast<std::size_t>(dato_); }
+
+    void poni_numero(std::int32_t n) { dato_ = e_numero | static_cast<std::uint32_t>(n); }
+    void poni_lunghezza_testo(std::size_t n) { dato_ = n; }
+
+private:
+    // A field is a number or a text, never both, so one word holds either:
+    // a long line keeps a hundred thousand fields, at 16 bytes each. No text
+    // reaches 2^63 bytes.
+    static constexpr std::uint64_t e_numero = std::uint64_t{1} << 63;
+    std::uint64_t dato_ = 0;
 };
 
 // Why the last read failed.

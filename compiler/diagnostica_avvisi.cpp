@@ -334,7 +334,7 @@ void oltre_la_lunghezza(Raccolta& r, const RecordLetto& k) {
     const std::int64_t lunghezza = std::int64_t{s.lunghezza_estesa} - margine_griglia;
     for (const Metro& m : metri_del_record(k)) {
         if (m.valore <= lunghezza) continue;
-        r.a(k.testo, k.valori[m.campo].inizio,
+        r.a(k.testo, k.valori()[m.campo].inizio,
             (m.fine_di_tratto ? "finisce al metro " : "metro ") + in_cifre(m.valore) +
                 ", oltre la fine della linea (lunghezza percorso " + in_cifre(lunghezza) + " m)");
         return;
@@ -365,7 +365,7 @@ void fuori_passo(Raccolta& r, const RecordLetto& k) {
         const auto letto = valore(k, campo);
         if (!letto || *letto % metri_cella == 0) continue;
         const std::string cosa = m.fine_di_tratto ? "lunghezza " : "metro ";
-        r.a(k.testo, k.valori[campo].inizio, cosa + in_cifre(*letto) + " non multiplo di 50",
+        r.a(k.testo, k.valori()[campo].inizio, cosa + in_cifre(*letto) + " non multiplo di 50",
             m.fine_di_tratto ? std::optional<std::string>() : dove_va(k.tipo, *letto));
         return;
     }
@@ -414,18 +414,18 @@ void fuori_intervallo(Raccolta& r, const RecordLetto& k) {
         const auto v = valore(k, i.campo);
         if (!v || (i.zero_ammesso && *v == 0) || (*v >= i.minimo && *v <= i.massimo)) continue;
         const std::string unita = i.unita.empty() ? "" : " " + std::string(i.unita);
-        r.a(k.testo, k.valori[i.campo].inizio,
+        r.a(k.testo, k.valori()[i.campo].inizio,
             std::string(i.cosa) + " " + in_cifre(*v) + unita + " fuori dall'intervallo usato dal simulatore (" +
                 in_cifre(i.minimo) + " .. " + in_cifre(i.massimo) + unita + ")");
     }
     if (k.tipo == TipoRecord::montagna) {
         if (const auto t = valore(k, 2); t && *t != 1 && *t != 2 && *t != 11 && *t != 12) {
-            r.a(k.testo, k.valori[2].inizio, "tipo di montagna " + in_cifre(*t) + ": i tipi sono 1, 2, 11 e 12");
+            r.a(k.testo, k.valori()[2].inizio, "tipo di montagna " + in_cifre(*t) + ": i tipi sono 1, 2, 11 e 12");
         }
     }
     if (k.tipo == TipoRecord::velocita) {
         if (const auto v = valore(k, 1); v && *v >= 5 && *v <= 250 && *v % 5 != 0) {
-            r.a(k.testo, k.valori[1].inizio, "velocità " + in_cifre(*v) + " km/h non multipla di 5",
+            r.a(k.testo, k.valori()[1].inizio, "velocità " + in_cifre(*v) + " km/h non multipla di 5",
                 "la cella tiene velocità / 5: vale come " + in_cifre(dividi_vicino(*v, 5) * 5) + " km/h");
         }
     }
@@ -434,9 +434,9 @@ void fuori_intervallo(Raccolta& r, const RecordLetto& k) {
 // A text field longer than its length field can say: the file keeps its start.
 void testo_tagliato(Raccolta& r, const RecordLetto& k) {
     const std::size_t campo = k.tipo == TipoRecord::cartello ? 1 : (k.tipo == TipoRecord::stazione ? 16 : 0);
-    if (campo == 0 || campo >= k.valori.size() || k.valori[campo].lunghezza_testo <= 65535) return;
-    r.a(k.testo, k.valori[campo].inizio,
-        "testo di " + in_cifre(static_cast<std::int64_t>(k.valori[campo].lunghezza_testo)) +
+    if (campo == 0 || campo >= k.valori().size() || k.valori()[campo].lunghezza_testo() <= 65535) return;
+    r.a(k.testo, k.valori()[campo].inizio,
+        "testo di " + in_cifre(static_cast<std::int64_t>(k.valori()[campo].lunghezza_testo())) +
             " byte: il file compilato ne tiene i primi 65535");
 }
 
@@ -460,14 +460,14 @@ void stesso_metro(Raccolta& r, const RecordLetto& k, std::size_t indice, std::ma
         // Where the other row stands, only for a warning that names it.
         const auto di = [&r, &prima] { return " di " + dove(r.c, prima.record); };
         if (corsa && *inizio == prima.inizio) {
-            r.a(k.testo, k.valori[0].inizio, "stesso metro della riga" + di(), "il valore di quella riga non vale per nessuna cella");
+            r.a(k.testo, k.valori()[0].inizio, "stesso metro della riga" + di(), "il valore di quella riga non vale per nessuna cella");
         } else if (corsa && *inizio < prima.inizio) {
-            r.a(k.testo, k.valori[0].inizio, "metro minore di quello della riga" + di(), "i cambi vanno in ordine crescente di metro");
+            r.a(k.testo, k.valori()[0].inizio, "metro minore di quello della riga" + di(), "i cambi vanno in ordine crescente di metro");
         } else if (k.tipo == TipoRecord::curva && *inizio < prima.fine) {
-            r.a(k.testo, k.valori[0].inizio, "la curva comincia prima della fine della curva" + di(),
+            r.a(k.testo, k.valori()[0].inizio, "la curva comincia prima della fine della curva" + di(),
                 "ne resta solo la parte oltre il metro " + in_cifre(prima.fine));
         } else if (k.tipo == TipoRecord::montagna && *inizio < prima.fine) {
-            r.a(k.testo, k.valori[0].inizio, "la sezione di montagna si sovrappone a quella" + di(),
+            r.a(k.testo, k.valori()[0].inizio, "la sezione di montagna si sovrappone a quella" + di(),
                 "sulle celle comuni vale questa");
         }
     }
@@ -483,7 +483,7 @@ void sostituzioni(Raccolta& r) {
         if (x.prima != origine_nessuna && (x.prima & ~aggiunto_dal_percorso) <= t.record.size()) {
             prima += " di " + dove(r.c, (x.prima & ~aggiunto_dal_percorso) - 1);
         }
-        r.a(k.testo, k.valori.empty() ? k.chiave : k.valori.front().inizio,
+        r.a(k.testo, k.valori().empty() ? k.chiave : k.valori().front().inizio,
             "il punto di fermata della stazione sostituisce " + prima + " nella cella " + in_cifre(x.cella));
     }
 }

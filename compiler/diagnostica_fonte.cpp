@@ -142,7 +142,7 @@ std::string oggetto_in_cella(const Contesto& c, std::int64_t k) {
 }
 
 std::optional<std::int64_t> valore(const RecordLetto& r, std::size_t i) {
-    return i < r.valori.size() ? r.valori[i].numero : std::nullopt;
+    return i < r.valori().size() ? r.valori()[i].numero() : std::nullopt;
 }
 
 std::string tra_apici(std::string_view byte) { return "'" + utf8_da_1252(byte) + "'"; }

@@ -168,8 +168,8 @@ std::optional<std::string> suggerimento(const Contesto& c, Guasto g, const Luogo
         case Guasto::fine_ripetizione_fuori_passo:
         case Guasto::stazione_fuori_passo:
             if (!l.byte || r == nullptr) return "posizioni e valori vanno a multipli di 50 m";
-            for (const CampoLetto& campo : r->valori)
-                if (campo.inizio == *l.byte && campo.numero) return multipli_vicini(*campo.numero, metri_cella);
+            for (const CampoLetto& campo : r->valori())
+                if (campo.inizio == *l.byte && campo.numero()) return multipli_vicini(*campo.numero(), metri_cella);
             return std::nullopt;
         case Guasto::marciapiede_fuori_passo:
             if (const auto lung = r != nullptr ? valore(*r, 2) : std::nullopt) return multipli_vicini(*lung, 100);
@@ -213,7 +213,7 @@ Diagnostica guasto_registrato(const Contesto& c) {
     const LuogoGuasto luogo = s.tracce.guasto.value_or(LuogoGuasto{});
     const RecordLetto* r = record_del_guasto(c);
     std::optional<std::size_t> byte = luogo.byte;
-    if (!byte && r != nullptr) byte = r->valori.empty() ? r->chiave : r->valori.front().inizio;
+    if (!byte && r != nullptr) byte = r->valori().empty() ? r->chiave : r->valori().front().inizio;
     const bool in_testo = byte && *byte <= c.fonte(luogo.testo).testo().size() && !c.fonte(luogo.testo).testo().empty();
     Diagnostica d = in_testo ? in_posto(c, luogo.testo, *byte) : del_testo(c, luogo.testo);
     d.codice = s.codice_errore;
@@ -238,7 +238,7 @@ Diagnostica errore_fatale(const Contesto& c, Esito esito) {
     Diagnostica d;
     if (nota) {
         const RecordLetto& r = c.s.tracce.record[o - 1];
-        d = in_posto(c, r.testo, r.valori.empty() ? r.chiave : r.valori.front().inizio);
+        d = in_posto(c, r.testo, r.valori().empty() ? r.chiave : r.valori().front().inizio);
     }
     d.codice = codice;
     d.messaggio = esito == Esito::errore_1250 ? "il posto del marcatore del file è già in uso"

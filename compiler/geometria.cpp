@@ -25,9 +25,9 @@ void Geometria::prosegui(const Tratto& t) {
     if (fino < prossimo_) return;
     // A straight run after a straight run is one run.
     if (!t.arco && !tratti_.empty() && !tratti_.back().arco) {
-        tratti_.back().fino = fino;
+        tratti_.back().fino = static_cast<std::int32_t>(fino);
     } else {
-        tratti_.push_back({fino, t.arco, t.k});
+        tratti_.push_back({t.k, static_cast<std::int32_t>(fino), t.arco});
     }
     prossimo_ = fino + 1;
 }

@@ -72,10 +72,18 @@ private:
     // The fixed points: metre 0 at (0, 0), metre 1 at (0, 1).
     static constexpr std::int16_t punto_fisso(std::int64_t m, int k) { return m == 1 && k == 1 ? 1 : 0; }
 
+    // A run as kept: its end is never past the last metre, so 32 bits hold
+    // it, and a 1000 km line's runs take a third less memory.
+    struct TrattoTenuto {
+        double k;
+        std::int32_t fino;
+        bool arco;
+    };
+
     std::int32_t ultimo_metro_ = -1;
     bool punti_fissi_ = false;
     std::int64_t prossimo_ = 2;
-    std::vector<Tratto> tratti_;
+    std::vector<TrattoTenuto> tratti_;
 };
 
 // The two metres before the cursor, and the step rules. The order of the
@@ -118,7 +126,7 @@ void Geometria::per_ogni_punto(Vedi&& vedi) const {
     std::int64_t m = 2;
     // The kind of run is chosen once per run, not once per metre: a 1000 km
     // line is a million steps.
-    for (const Tratto& t : tratti_) {
+    for (const TrattoTenuto& t : tratti_) {
         if (t.arco) {
             for (; m <= t.fino; ++m) {
                 p.passo_arco(t.k);

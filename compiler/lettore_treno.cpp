@@ -56,10 +56,10 @@ LuogoGuasto luogo_progressiva(const Stato& s) {
         const RecordLetto& record = s.tracce.record[r];
         const bool progressiva = record.tipo == TipoRecord::progressiva_tre ||
                                  record.tipo == TipoRecord::progressiva_due || record.tipo == TipoRecord::progressiva_uno;
-        for (std::size_t i = 0; progressiva && i < 2 && i < record.valori.size(); ++i) {
-            if (record.valori[i].numero.value_or(0) % metri_cella == 0) continue;
+        for (std::size_t i = 0; progressiva && i < 2 && i < record.valori().size(); ++i) {
+            if (record.valori()[i].numero().value_or(0) % metri_cella == 0) continue;
             luogo.record = r;
-            luogo.byte = record.valori[i].inizio;
+            luogo.byte = record.valori()[i].inizio;
             return luogo;
         }
     }

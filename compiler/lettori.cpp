@@ -88,19 +88,19 @@ Passo Lettura::oltre_griglia(std::int32_t p, Campo campo) {
 
 void Lettura::apri_record(TipoRecord tipo, std::size_t chiave) {
     record = s.tracce.record.size();
-    s.tracce.record.push_back({testo, tipo, generale, chiave, {}});
+    s.tracce.record.push_back({.testo = testo, .tipo = tipo, .generale = generale, .chiave = chiave});
     s.tracce.origine_corrente = origine_di(*record);
     campi.ricomincia();
 }
 
 void Lettura::chiudi_record() {
-    s.tracce.record[*record].valori = s.tracce.valori->conserva(campi.letti());
+    s.tracce.record[*record].poni_valori(s.tracce.valori->conserva(campi.letti()));
     s.tracce.origine_corrente = origine_nessuna;
     record.reset();
 }
 
 Passo Chiave::passo() {
-    if (!riconosciuta_) l_.s.tracce.record.push_back({l_.testo, TipoRecord::nessuno, l_.generale, inizio_, {}});
+    if (!riconosciuta_) l_.s.tracce.record.push_back({.testo = l_.testo, .generale = l_.generale, .chiave = inizio_});
     return passo_;
 }
 

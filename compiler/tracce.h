@@ -54,12 +54,22 @@ enum class TipoRecord : std::uint8_t {
 // One keyword field the reader examined and, when it matched a test, the
 // values that test read (a keyword matching two tests gives two records).
 // The values live in the traces' ValoriLetti.
+// A long line keeps tens of thousands of these: the values' span is kept as
+// its two halves, the count in the room beside the flags, in 24 bytes, not 32.
 struct RecordLetto {
     Testo testo = Testo::linea;
     TipoRecord tipo = TipoRecord::nessuno;
-    bool generale = false;  // examined in the line text's general section
-    std::size_t chiave = 0; // where the keyword field starts
-    std::span<const CampoLetto> valori;
+    bool generale = false;               // examined in the line text's general section
+    std::uint32_t quanti_valori = 0;
+    std::size_t chiave = 0;              // where the keyword field starts
+    const CampoLetto* primo_valore = nullptr;
+
+    std::span<const CampoLetto> valori() const { return {primo_valore, quanti_valori}; }
+    // A record has a few dozen fields at most.
+    void poni_valori(std::span<const CampoLetto> v) {
+        primo_valore = v.data();
+        quanti_valori = static_cast<std::uint32_t>(v.size());
+    }
 };
 
 // The values of every record, kept together in large blocks that never move

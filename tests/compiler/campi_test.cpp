@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -131,14 +133,14 @@ TEST(CampiPosizioni, EachFieldStartsAtItsFirstByteAfterBlanks) {
     EXPECT_EQ(c.testo(), "a b");
     ASSERT_EQ(c.letti().size(), 4u);
     EXPECT_EQ(c.letti()[0].inizio, 11u);
-    EXPECT_EQ(c.letti()[0].numero, 850);
+    EXPECT_EQ(c.letti()[0].numero(), 850);
     EXPECT_EQ(c.letti()[1].inizio, 16u);  // an empty field starts at its delimiter
-    EXPECT_EQ(c.letti()[1].numero, 0);
+    EXPECT_EQ(c.letti()[1].numero(), 0);
     EXPECT_EQ(c.letti()[2].inizio, 18u);
-    EXPECT_EQ(c.letti()[2].numero, -3);
+    EXPECT_EQ(c.letti()[2].numero(), -3);
     EXPECT_EQ(c.letti()[3].inizio, 24u);  // a quoted text starts at its quote
-    EXPECT_EQ(c.letti()[3].lunghezza_testo, 3u);
-    EXPECT_FALSE(c.letti()[3].numero.has_value());
+    EXPECT_EQ(c.letti()[3].lunghezza_testo(), 3u);
+    EXPECT_FALSE(c.letti()[3].numero().has_value());
 }
 
 TEST(CampiPosizioni, AFailedReadSaysWhereAndWhy) {
@@ -173,6 +175,25 @@ TEST(CampiPosizioni, AFailedReadSaysWhereAndWhy) {
 
 namespace scenario {
 namespace {
+
+// A field keeps a number or a text length in one word: each comes back
+// exactly, sign and extremes included, and a number has no text length.
+TEST(CampoLetto, KeepsANumberOrATextLengthExactly) {
+    for (const std::int32_t n : {0, 1, -1, -3, 850, std::numeric_limits<std::int32_t>::min(),
+                                 std::numeric_limits<std::int32_t>::max()}) {
+        CampoLetto c;
+        c.poni_numero(n);
+        EXPECT_EQ(c.numero(), n);
+        EXPECT_EQ(c.lunghezza_testo(), 0u) << n;
+    }
+    for (const std::size_t n : {std::size_t{0}, std::size_t{3}, std::size_t{65536}, std::size_t{1} << 40}) {
+        CampoLetto c;
+        c.poni_lunghezza_testo(n);
+        EXPECT_EQ(c.lunghezza_testo(), n);
+        EXPECT_FALSE(c.numero().has_value()) << n;
+    }
+    EXPECT_FALSE(CampoLetto{}.numero().has_value());  // a field whose read failed
+}
 
 // Keyword tests fold ASCII letters only, anywhere in the field.
 struct ParolaNelCampo {

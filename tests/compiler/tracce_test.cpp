@@ -9,9 +9,16 @@
 namespace scenario {
 namespace {
 
+CampoLetto numero_letto(std::size_t inizio, std::int32_t n) {
+    CampoLetto c;
+    c.inizio = inizio;
+    c.poni_numero(n);
+    return c;
+}
+
 std::vector<CampoLetto> campi_del_record(std::size_t r) {
     std::vector<CampoLetto> campi(1 + r % 7);  // records of 1 to 7 fields, and some empty below
-    for (std::size_t i = 0; i < campi.size(); ++i) campi[i] = {r * 100 + i, static_cast<std::int32_t>(r), i};
+    for (std::size_t i = 0; i < campi.size(); ++i) campi[i] = numero_letto(r * 100 + i, static_cast<std::int32_t>(r));
     return r % 11 == 0 ? std::vector<CampoLetto>{} : campi;
 }
 
@@ -24,7 +31,7 @@ TEST(ValoriLetti, EveryRecordKeepsItsOwnFieldsAsManyMoreAreAdded) {
         ASSERT_EQ(record[r].size(), attesi.size()) << "record " << r;
         for (std::size_t i = 0; i < attesi.size(); ++i) {
             ASSERT_EQ(record[r][i].inizio, attesi[i].inizio) << "record " << r;
-            ASSERT_EQ(record[r][i].numero, attesi[i].numero) << "record " << r;
+            ASSERT_EQ(record[r][i].numero(), attesi[i].numero()) << "record " << r;
         }
     }
 }
@@ -32,7 +39,7 @@ TEST(ValoriLetti, EveryRecordKeepsItsOwnFieldsAsManyMoreAreAdded) {
 TEST(ValoriLetti, ARecordLongerThanABlockIsKeptWhole) {
     ValoriLetti valori;
     const auto primo = valori.conserva(campi_del_record(3));
-    const std::vector<CampoLetto> lungo(10000, CampoLetto{42, 7, 0});
+    const std::vector<CampoLetto> lungo(10000, numero_letto(42, 7));
     const auto tutto = valori.conserva(lungo);
     const auto dopo = valori.conserva(campi_del_record(5));
     ASSERT_EQ(tutto.size(), lungo.size());
@@ -47,11 +54,12 @@ TEST(ValoriLetti, ACopyOfTheTracesOutlivesTheOriginal) {
     Tracce copia;
     {
         Tracce originale;
-        originale.record.push_back({Testo::linea, TipoRecord::pendenza, false, 0, originale.valori->conserva(campi_del_record(4))});
+        originale.record.push_back({.tipo = TipoRecord::pendenza});
+        originale.record.back().poni_valori(originale.valori->conserva(campi_del_record(4)));
         copia = originale;
     }
-    ASSERT_EQ(copia.record[0].valori.size(), 5u);
-    EXPECT_EQ(copia.record[0].valori[4].inizio, 404u);
+    ASSERT_EQ(copia.record[0].valori().size(), 5u);
+    EXPECT_EQ(copia.record[0].valori()[4].inizio, 404u);
 }
 
 }  // namespace
