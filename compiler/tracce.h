@@ -53,9 +53,9 @@ enum class TipoRecord : std::uint8_t {
 
 // One keyword field the reader examined and, when it matched a test, the
 // values that test read (a keyword matching two tests gives two records).
-// The values live in the traces' ValoriLetti.
-// A long line keeps tens of thousands of these: the values' span is kept as
-// its two halves, the count in the room beside the flags, in 24 bytes, not 32.
+// The values live in the traces' ValoriLetti. A long line keeps tens of
+// thousands of records, so their span is kept as its two halves, the count
+// in the room beside the flags: 24 bytes instead of 32.
 struct RecordLetto {
     Testo testo = Testo::linea;
     TipoRecord tipo = TipoRecord::nessuno;
